@@ -1,0 +1,123 @@
+/*
+ * tourbel's plot: tracer() reads the six fields once, then runs one step per
+ * segment and draws each segment straight onto the drawing area, handling
+ * every pending event in between. The curve grows visibly, both windows
+ * stay live, and any callback, another plot included, may run nested inside
+ * a plot; the nested one ends before the outer one resumes.
+ *
+ * A plot ends early, at its next step, when the program quits, when
+ * "Effacer" replaces its area, or when its window is hidden: it never draws
+ * on an area that is gone.
+ */
+#include "calcul.h"
+#include "tourbel.h"
+
+/* Handles every pending event; TRUE once the main loop has been asked to
+   quit, so that a quit ends every running plot instead of waiting for it. */
+static gboolean traiter_evenements(void)
+{
+    while (gtk_events_pending())
+        if (gtk_main_iteration())
+            return TRUE;
+    return FALSE;
+}
+
+/* Shows the drawing window and returns its area once it is on screen and
+   the window system's first exposure of it is handled, so that no segment
+   is drawn in vain or painted over. NULL if a quit came meanwhile. */
+static GtkWidget *zone_a_l_ecran(GtkWidget *fenetre)
+{
+    gtk_widget_show(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_SCROLL)));
+    for (;;) {
+        /* Afresh at each turn: "Effacer" may run meanwhile. */
+        GtkWidget *zone = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE));
+        if (GTK_WIDGET_REALIZED(zone) && GTK_WIDGET_MAPPED(zone) &&
+            gdk_window_is_viewable(zone->window)) {
+            gdk_flush();
+            if (!gtk_events_pending())
+                return zone;
+        }
+        if (gtk_main_iteration())
+            return NULL;
+    }
+}
+
+/* The value of an entry kept under cle on the main window; '.' is always
+   the decimal point, and a text that is no number reads as 0. */
+static double lire_champ(GtkWidget *fenetre, const char *cle)
+{
+    GtkWidget *entree = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), cle));
+    return g_strtod(gtk_entry_get_text(GTK_ENTRY(entree)), NULL);
+}
+
+/* The segment between two states, in view choix. */
+static void dessiner_segment(GdkWindow *graph, GdkGC *gc, gint choix, double xn, double yn,
+                             double zn, double xnn, double ynn, double znn)
+{
+    double x1, y1, x2, y2;
+    int seg[4];
+
+    ecran(choix, xn, yn, zn, &x1, &y1);
+    ecran(choix, xnn, ynn, znn, &x2, &y2);
+    if (couper_segment(x1, y1, x2, y2, seg))
+        gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
+}
+
+/* Marks the plot whose flag this is as ended: its area or window is gone. */
+static void marquer_fin(GtkWidget *widget, gpointer fini)
+{
+    (void)widget;
+    *static_cast<gboolean *>(fini) = TRUE;
+}
+
+/* The "toggled" of a view button: plots the trajectory in its view, only
+   for the button that becomes active. */
+void tracer(GtkWidget *widget, gpointer user_data)
+{
+    GtkWidget *fenetre = GTK_WIDGET(user_data);
+    gboolean fini = FALSE;
+
+    if (!gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget)))
+        return;
+    gint choix = GPOINTER_TO_INT(gtk_object_get_data(GTK_OBJECT(widget), CLE_CHOIX));
+    GtkWidget *zone = zone_a_l_ecran(fenetre);
+    if (!zone)
+        return;
+
+    /* Held, and watched: the area may be destroyed or its window hidden
+       during the events handled between two segments. */
+    GtkWidget *scroll = gtk_widget_get_toplevel(zone);
+    g_object_ref(zone);
+    guint fin_zone =
+        gtk_signal_connect(GTK_OBJECT(zone), "unrealize", GTK_SIGNAL_FUNC(marquer_fin), &fini);
+    guint fin_scroll =
+        gtk_signal_connect(GTK_OBJECT(scroll), "unmap", GTK_SIGNAL_FUNC(marquer_fin), &fini);
+    GdkWindow *graph = zone->window;
+    GdkGC *gc = gdk_gc_new(graph);
+
+    /* The fields, read once: edits made during the plot serve later ones. */
+    double xn = lire_champ(fenetre, CLE_XO);
+    double yn = lire_champ(fenetre, CLE_YO);
+    double zn = lire_champ(fenetre, CLE_ZO);
+    float r = simple_precision(lire_champ(fenetre, CLE_R));
+    double h = lire_champ(fenetre, CLE_H);
+    int Nb = nombre_de_points(lire_champ(fenetre, CLE_NB));
+
+    for (int i = 0; i < Nb && !fini; i++) {
+        double xnn, ynn, znn;
+        pas_suivant(xn, yn, zn, SIGMA, r, B, h, &xnn, &ynn, &znn);
+        dessiner_segment(graph, gc, choix, xn, yn, zn, xnn, ynn, znn);
+        xn = xnn;
+        yn = ynn;
+        zn = znn;
+        if (traiter_evenements())
+            break;
+    }
+
+    gdk_gc_unref(gc);
+    gtk_signal_disconnect(GTK_OBJECT(scroll), fin_scroll);
+    /* Destroying the area has already taken its handlers away. */
+    if (g_signal_handler_is_connected(zone, fin_zone))
+        gtk_signal_disconnect(GTK_OBJECT(zone), fin_zone);
+    g_object_unref(zone);
+}
