@@ -1,0 +1,130 @@
+// Benchmark of ramelle's arithmetic. All figures are in ns per map step
+// (one step of one orbit), so they compare directly:
+//   simple         the slow drawing, on a band of parameters;
+//   diagramme/X    the fast drawing, whole, on instruction set X;
+//   debit/X        what the machine can do at best with the same three
+//                  operations per step on instruction set X: far more
+//                  independent orbits than needed, all in registers.
+// The fast drawing should stay within 1.5 times its debit figure.
+// The counter is already in ns: the trailing "s" the console prints after
+// inverted rates is not a unit here.
+#include "suite.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+static void compter_pas(benchmark::State &etat, double pas_par_tour)
+{
+    etat.counters["ns_par_pas"] =
+        benchmark::Counter(pas_par_tour * 1e-9, benchmark::Counter::kIsIterationInvariantRate |
+                                                    benchmark::Counter::kInvert);
+}
+
+// A band from the middle of the drawing: the whole of it takes seconds.
+static void simple(benchmark::State &etat)
+{
+    const int premier = 950, nombre = 100;
+    std::vector<float> temp(NB_VALEURS);
+    for (auto _ : etat) {
+        diagramme_simple_tranche(premier, nombre, temp.data());
+        benchmark::ClobberMemory();
+    }
+    compter_pas(etat, (double)nombre * NB_DEPARTS * NB_ITERATIONS);
+}
+
+static void rapide(benchmark::State &etat, chemin c)
+{
+    std::vector<float> temp(NB_VALEURS);
+    for (auto _ : etat) {
+        diagramme_par(c, temp.data());
+        benchmark::ClobberMemory();
+    }
+    compter_pas(etat, (double)NB_VALEURS * NB_ITERATIONS);
+}
+
+// ---- Throughput reference ----
+
+typedef double v2d __attribute__((vector_size(16)));
+typedef double v4d __attribute__((vector_size(32)));
+typedef double v8d __attribute__((vector_size(64)));
+
+// Orbits of the chaotic band (4a = 3.9) never come near 0, so no
+// subnormal slows this down; the result is kept so nothing is dropped.
+template <typename V, int N> [[gnu::always_inline]] inline double chaines(long nb_pas)
+{
+    V u[N];
+    for (int v = 0; v < N; v++)
+        for (int l = 0; l < int(sizeof(V) / sizeof(double)); l++)
+            u[v][l] = 0.1 + 0.01 * (v * 8 + l);
+    const double a4 = 3.9;
+    for (long n = 0; n < nb_pas; n++) {
+#pragma GCC unroll 32
+        for (int v = 0; v < N; v++)
+            u[v] = (a4 * u[v]) * (1 - u[v]);
+    }
+    double s = 0;
+    for (int v = 0; v < N; v++)
+        s += u[v][0];
+    return s;
+}
+
+// Chains per set: past the count where adding more stops helping, as far
+// as the registers allow (the shared 4a and 1 take two of them).
+static double chaines_sse2(long nb_pas)
+{
+    return chaines<v2d, 12>(nb_pas);
+}
+
+__attribute__((target("avx2"))) static double chaines_avx2(long nb_pas)
+{
+    return chaines<v4d, 12>(nb_pas);
+}
+
+__attribute__((target("avx512f"))) static double chaines_avx512(long nb_pas)
+{
+    return chaines<v8d, 24>(nb_pas);
+}
+
+static void debit(benchmark::State &etat, chemin c)
+{
+    const long nb_pas = 1000000;
+    double lanes = 0;
+    for (auto _ : etat) {
+        double r = 0;
+        switch (c) {
+        case chemin_sse2:
+            r = chaines_sse2(nb_pas), lanes = 12 * 2;
+            break;
+        case chemin_avx2:
+            r = chaines_avx2(nb_pas), lanes = 12 * 4;
+            break;
+        case chemin_avx512:
+            r = chaines_avx512(nb_pas), lanes = 24 * 8;
+            break;
+        }
+        benchmark::DoNotOptimize(r);
+    }
+    compter_pas(etat, lanes * nb_pas);
+}
+
+// Only the instruction sets this processor has are registered.
+static int enregistrer()
+{
+    benchmark::RegisterBenchmark("simple", simple)->Unit(benchmark::kMillisecond)->Iterations(2);
+    for (int k = 0; k < NB_CHEMINS; k++) {
+        chemin c = chemin(k);
+        if (!chemin_possible(c))
+            continue;
+        std::string nom = nom_chemin(c);
+        benchmark::RegisterBenchmark(("diagramme/" + nom).c_str(), rapide, c)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+        benchmark::RegisterBenchmark(("debit/" + nom).c_str(), debit, c)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+    }
+    return 0;
+}
+
+[[maybe_unused]] static int enregistre = enregistrer();

@@ -1,0 +1,232 @@
+// ramelle's arithmetic: the logistic map and the sweep over parameters and
+// starting values that makes one bifurcation diagram.
+//
+// The slow version follows the orbits one by one. The fast one runs many
+// orbits side by side in vector registers; since each lane does exactly the
+// same double operations in the same order, the results are the same bits.
+// Nothing here may be fused (FMA) or reordered: the build uses
+// -ffp-contract=off and no target below enables "fma".
+#include "suite.h"
+
+#include <cstring>
+
+// The sweep step for parameters and starting values, added in float.
+static const float pas = 0.0005f;
+static const float premier_parametre = 0.0001f;
+
+double suite(double Uo, double a)
+{
+    double Un = Uo;
+    for (int n = 0; n < NB_ITERATIONS; n++)
+        Un = ((4 * a) * Un) * (1 - Un);
+    return Un;
+}
+
+int balayage(float premier, float *valeurs, int place)
+{
+    // The sums drift away from premier + n * pas; the drawing depends on
+    // that drift, so they stay float sums done one after the other.
+    float v = premier;
+    int n = 0;
+    do {
+        if (n < place)
+            valeurs[n] = v;
+        n++;
+        v = v + pas;
+    } while (v < 1);
+    return n;
+}
+
+void valeurs_parametres(float *i)
+{
+    balayage(premier_parametre, i, NB_PARAMETRES);
+}
+
+void valeurs_departs(float *j)
+{
+    balayage(pas, j, NB_DEPARTS);
+}
+
+void diagramme_simple_tranche(int premier, int nombre, float *temp)
+{
+    float i[NB_PARAMETRES], j[NB_DEPARTS];
+    valeurs_parametres(i);
+    valeurs_departs(j);
+    for (int p = premier; p < premier + nombre; p++)
+        for (int d = 0; d < NB_DEPARTS; d++)
+            temp[p * NB_DEPARTS + d] = (float)suite((double)j[d], (double)i[p]);
+}
+
+void diagramme_simple(float *temp)
+{
+    diagramme_simple_tranche(0, NB_PARAMETRES, temp);
+}
+
+// ---- Fast version ----
+//
+// All orbits are independent, so lanes are taken in the order of the
+// drawing, k = p * NB_DEPARTS + d, running across parameters: only the last
+// block of a range is partly empty. Each lane carries its own 4a.
+//
+// The step U <- (4a U)(1 - U) is two dependent multiplications (1 - U runs
+// beside the first), so one vector alone waits on the multiplier most of
+// the time; several vectors are stepped together to keep it busy.
+
+typedef double v2d __attribute__((vector_size(16)));
+typedef double v4d __attribute__((vector_size(32)));
+typedef double v8d __attribute__((vector_size(64)));
+
+// What each lane needs: 4a computed once per parameter (the same product
+// suite recomputes at every step) and the starting value as a double.
+static void preparer(double *quatre_a, double *departs)
+{
+    float i[NB_PARAMETRES], j[NB_DEPARTS];
+    valeurs_parametres(i);
+    valeurs_departs(j);
+    for (int p = 0; p < NB_PARAMETRES; p++)
+        quatre_a[p] = 4 * (double)i[p];
+    for (int d = 0; d < NB_DEPARTS; d++)
+        departs[d] = (double)j[d];
+}
+
+// Loads the lanes k .. k + nb - 1 of the drawing; lanes past `fin` get 0,
+// which stays 0 and costs nothing.
+static void remplir(int k, int fin, int nb, const double *quatre_a, const double *departs,
+                    double *a4, double *u)
+{
+    int p = k / NB_DEPARTS, d = k % NB_DEPARTS;
+    for (int l = 0; l < nb; l++) {
+        bool dedans = k + l < fin;
+        a4[l] = dedans ? quatre_a[p] : 0;
+        u[l] = dedans ? departs[d] : 0;
+        if (++d == NB_DEPARTS) {
+            d = 0;
+            p++;
+        }
+    }
+}
+
+static void ranger(int k, int fin, int nb, const double *u, float *temp)
+{
+    for (int l = 0; l < nb && k + l < fin; l++)
+        temp[k + l] = (float)u[l];
+}
+
+// Always inlined, so that it is compiled with the instruction set of the
+// function that uses it, and the N vectors stay in registers.
+template <typename V, int N> [[gnu::always_inline]] inline void iterer(V *u, const V *a4)
+{
+    for (int n = 0; n < NB_ITERATIONS; n++) {
+#pragma GCC unroll 16
+        for (int v = 0; v < N; v++)
+            u[v] = (a4[v] * u[v]) * (1 - u[v]);
+    }
+}
+
+template <typename V, int N>
+[[gnu::always_inline]] inline void orbites(int debut, int fin, const double *quatre_a,
+                                           const double *departs, float *temp)
+{
+    constexpr int nb = N * int(sizeof(V) / sizeof(double));
+    for (int k = debut; k < fin; k += nb) {
+        alignas(64) double a4[nb], u[nb];
+        remplir(k, fin, nb, quatre_a, departs, a4, u);
+        V va[N], vu[N];
+        memcpy(va, a4, sizeof va);
+        memcpy(vu, u, sizeof vu);
+        iterer<V, N>(vu, va);
+        memcpy(u, vu, sizeof vu);
+        ranger(k, fin, nb, u, temp);
+    }
+}
+
+// Vectors in flight per instruction set: the fewest that reach the
+// machine's throughput in the benchmark (a dozen or so, more than the bare
+// latency of two multiplications suggests), while the orbits still stay in
+// the 16 or 32 registers; past that, spills slow every step.
+static void orbites_sse2(int debut, int fin, const double *quatre_a, const double *departs,
+                         float *temp)
+{
+    orbites<v2d, 10>(debut, fin, quatre_a, departs, temp);
+}
+
+__attribute__((target("avx2"))) static void orbites_avx2(int debut, int fin, const double *quatre_a,
+                                                         const double *departs, float *temp)
+{
+    orbites<v4d, 12>(debut, fin, quatre_a, departs, temp);
+}
+
+__attribute__((target("avx512f"))) static void
+orbites_avx512(int debut, int fin, const double *quatre_a, const double *departs, float *temp)
+{
+    orbites<v8d, 16>(debut, fin, quatre_a, departs, temp);
+}
+
+bool chemin_possible(chemin c)
+{
+    __builtin_cpu_init();
+    switch (c) {
+    case chemin_sse2:
+        return true;
+    case chemin_avx2:
+        return __builtin_cpu_supports("avx2");
+    case chemin_avx512:
+        return __builtin_cpu_supports("avx512f");
+    }
+    return false;
+}
+
+const char *nom_chemin(chemin c)
+{
+    switch (c) {
+    case chemin_sse2:
+        return "sse2";
+    case chemin_avx2:
+        return "avx2";
+    case chemin_avx512:
+        return "avx512";
+    }
+    return "?";
+}
+
+static chemin meilleur_chemin()
+{
+    if (chemin_possible(chemin_avx512))
+        return chemin_avx512;
+    if (chemin_possible(chemin_avx2))
+        return chemin_avx2;
+    return chemin_sse2;
+}
+
+static void tranche_par(chemin c, int premier, int nombre, float *temp)
+{
+    double quatre_a[NB_PARAMETRES], departs[NB_DEPARTS];
+    preparer(quatre_a, departs);
+    int debut = premier * NB_DEPARTS, fin = (premier + nombre) * NB_DEPARTS;
+    switch (c) {
+    case chemin_sse2:
+        orbites_sse2(debut, fin, quatre_a, departs, temp);
+        break;
+    case chemin_avx2:
+        orbites_avx2(debut, fin, quatre_a, departs, temp);
+        break;
+    case chemin_avx512:
+        orbites_avx512(debut, fin, quatre_a, departs, temp);
+        break;
+    }
+}
+
+void diagramme_par(chemin c, float *temp)
+{
+    tranche_par(c, 0, NB_PARAMETRES, temp);
+}
+
+void diagramme_tranche(int premier, int nombre, float *temp)
+{
+    tranche_par(meilleur_chemin(), premier, nombre, temp);
+}
+
+void diagramme(float *temp)
+{
+    diagramme_tranche(0, NB_PARAMETRES, temp);
+}
