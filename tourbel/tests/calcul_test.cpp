@@ -10,6 +10,7 @@
 
 #include <cfloat>
 #include <climits>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -139,6 +140,31 @@ TEST(Vues, OrigineEtPremierSegmentParDefaut)
         pixels(choix, depart, suivant, seg);
         for (int k = 0; k < 4; k++)
             EXPECT_EQ(seg[k], premier[choix - 1][k]) << "vue " << choix << ", coordonnée " << k;
+    }
+}
+
+TEST(Vues, LaCourbeParDefautResteDansLaZone)
+{
+    etat e = {11, 0, 20};
+    int min[4][2] = {}, max[4][2] = {};
+    for (int v = 0; v < 4; v++)
+        min[v][0] = min[v][1] = 1 << 20;
+    for (int n = 0; n <= 500000; n++) {
+        for (int v = 0; v < 4; v++) {
+            int seg[4];
+            pixels(v + 1, e, e, seg);
+            for (int k = 0; k < 2; k++) {
+                min[v][k] = std::min(min[v][k], seg[k]);
+                max[v][k] = std::max(max[v][k], seg[k]);
+            }
+        }
+        e = un_pas(e, 28, 0.0001);
+    }
+    for (int v = 0; v < 4; v++) {
+        EXPECT_GE(min[v][0], 0) << "vue " << v + 1;
+        EXPECT_GE(min[v][1], 0) << "vue " << v + 1;
+        EXPECT_LT(max[v][0], 1024) << "vue " << v + 1;
+        EXPECT_LT(max[v][1], 900) << "vue " << v + 1;
     }
 }
 
