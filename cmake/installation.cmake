@@ -1,0 +1,103 @@
+# Installation of the two programs the way desktops find them: binaries,
+# desktop entries, icons, AppStream metainfo and French manual pages under
+# the GNU directories (data in donnees/PROGRAMME/); then the Debian package
+# (CPack) and the tests that check all of it with outils/verifier-paquet.
+include(GNUInstallDirs)
+
+set(PAQUET_NOM tourbel-ramelle)
+
+# ramelle installs as soon as its target exists.
+set(PROGRAMMES_INSTALLES tourbel)
+if(TARGET ramelle)
+  list(APPEND PROGRAMMES_INSTALLES ramelle)
+endif()
+
+# Manual pages go out compressed, as Debian wants them; -n keeps the
+# archive free of a time stamp, so the package is the same at each build.
+find_program(GZIP gzip REQUIRED)
+function(compresser_page programme)
+  set(source ${PROJECT_SOURCE_DIR}/donnees/${programme}/${programme}.1)
+  set(page ${CMAKE_BINARY_DIR}/man/${programme}.1.gz)
+  add_custom_command(
+    OUTPUT ${page}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND ${GZIP} -9n -c ${source} > ${page}
+    DEPENDS ${source}
+    VERBATIM)
+  add_custom_target(page_${programme} ALL DEPENDS ${page})
+  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+
+# A program with its desktop id (org.example.Tourbel for tourbel).
+function(installer_programme programme)
+  string(SUBSTRING ${programme} 0 1 initiale)
+  string(SUBSTRING ${programme} 1 -1 suite)
+  string(TOUPPER ${initiale} initiale)
+  set(id org.example.${initiale}${suite})
+  set(donnees ${PROJECT_SOURCE_DIR}/donnees/${programme})
+  install(TARGETS ${programme} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${donnees}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${donnees}/${id}.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES ${donnees}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  compresser_page(${programme})
+  set(ENTREES_BUREAU ${ENTREES_BUREAU} ${donnees}/${id}.desktop PARENT_SCOPE)
+  set(METAINFOS ${METAINFOS} ${donnees}/${id}.metainfo.xml PARENT_SCOPE)
+endfunction()
+
+foreach(programme IN LISTS PROGRAMMES_INSTALLES)
+  installer_programme(${programme})
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/donnees/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${PAQUET_NOM})
+
+# ---- The Debian package: cpack -G DEB in build/ ----
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${PAQUET_NOM})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tourbel and Ramelle developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "watch chaotic dynamics draw themselves (programs in French)")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tourbel and Ramelle developers <chaos@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/tourbel)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The libraries the binaries link decide the dependencies (dpkg-shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+# Whatever the umask of the machine that builds it.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# The summary above is the first line; this is the long description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Two small GTK programs for learning or teaching dynamical systems.
+tourbel follows one trajectory of a three-variable system and draws its
+strange attractor segment by segment, in three projections or in 3D.
+ramelle draws the bifurcation diagram of the logistic map and zooms into
+its branches.
+
+En français : deux petits programmes pour regarder une dynamique chaotique
+se dessiner. tourbel trace l'attracteur d'une trajectoire, segment par
+segment ; ramelle trace le diagramme de bifurcation de la suite logistique
+et zoome dans ses branches.")
+include(CPack)
+
+# ---- Their tests ----
+if(CHAOS_TESTS)
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
+  find_program(APPSTREAMCLI appstreamcli REQUIRED)
+  find_program(DPKG_SHLIBDEPS dpkg-shlibdeps REQUIRED)
+  set(VERIFIER ${PROJECT_SOURCE_DIR}/outils/verifier-paquet)
+
+  add_test(NAME entrees_bureau_valides COMMAND ${DESKTOP_FILE_VALIDATE} ${ENTREES_BUREAU})
+  add_test(NAME metainfo_valides COMMAND ${APPSTREAMCLI} validate --no-net ${METAINFOS})
+  # Both install into a temporary folder, and the package's check runs the
+  # programs installed from it, hence the X server.
+  add_test(NAME installation_prefixe
+           COMMAND ${VERIFIER} installation ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
+  add_test(NAME paquet_debian
+           COMMAND ${CMAKE_COMMAND} -E env MODULE_PILOTE=$<TARGET_FILE:pilote>
+                   ${ECRAN_TEST} ${VERIFIER} paquet ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
+  set_tests_properties(installation_prefixe paquet_debian PROPERTIES TIMEOUT 120)
+endif()
