@@ -84,7 +84,9 @@ et zoome dans ses branches.")
 include(CPack)
 
 # ---- Their tests ----
-if(CHAOS_TESTS)
+# Not in the sanitizer build: what they check is the same there, and a
+# package of instrumented binaries is nothing anyone installs.
+if(CHAOS_TESTS AND NOT CHAOS_SANITISEURS)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
   find_program(APPSTREAMCLI appstreamcli REQUIRED)
   find_program(DPKG_SHLIBDEPS dpkg-shlibdeps REQUIRED)
