@@ -9,7 +9,7 @@
  * "Effacer" replaces its area, or when its window is hidden: it never draws
  * on an area that is gone.
  */
-#include "calcul.h"
+#include "champs.h"
 #include "tourbel.h"
 
 /* Handles every pending event; TRUE once the main loop has been asked to
@@ -42,25 +42,11 @@ static GtkWidget *zone_a_l_ecran(GtkWidget *fenetre)
     }
 }
 
-/* The value of an entry kept under cle on the main window; '.' is always
-   the decimal point, and a text that is no number reads as 0. */
-static double lire_champ(GtkWidget *fenetre, const char *cle)
+/* The text of the entry kept under cle on the main window. */
+static const char *texte_du_champ(GtkWidget *fenetre, const char *cle)
 {
     GtkWidget *entree = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), cle));
-    return g_strtod(gtk_entry_get_text(GTK_ENTRY(entree)), NULL);
-}
-
-/* The segment between two states, in view choix. */
-static void dessiner_segment(GdkWindow *graph, GdkGC *gc, gint choix, double xn, double yn,
-                             double zn, double xnn, double ynn, double znn)
-{
-    double x1, y1, x2, y2;
-    int seg[4];
-
-    ecran(choix, xn, yn, zn, &x1, &y1);
-    ecran(choix, xnn, ynn, znn, &x2, &y2);
-    if (couper_segment(x1, y1, x2, y2, seg))
-        gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
+    return gtk_entry_get_text(GTK_ENTRY(entree));
 }
 
 /* Marks the plot whose flag this is as ended: its area or window is gone. */
@@ -96,20 +82,16 @@ void tracer(GtkWidget *widget, gpointer user_data)
     GdkGC *gc = gdk_gc_new(graph);
 
     /* The fields, read once: edits made during the plot serve later ones. */
-    double xn = lire_champ(fenetre, CLE_XO);
-    double yn = lire_champ(fenetre, CLE_YO);
-    double zn = lire_champ(fenetre, CLE_ZO);
-    float r = simple_precision(lire_champ(fenetre, CLE_R));
-    double h = lire_champ(fenetre, CLE_H);
-    int Nb = nombre_de_points(lire_champ(fenetre, CLE_NB));
+    const char *textes[NB_CHAMPS] = {
+        texte_du_champ(fenetre, CLE_XO), texte_du_champ(fenetre, CLE_YO),
+        texte_du_champ(fenetre, CLE_ZO), texte_du_champ(fenetre, CLE_R),
+        texte_du_champ(fenetre, CLE_H),  texte_du_champ(fenetre, CLE_NB)};
+    depart d = depart_des_champs(textes);
 
-    for (int i = 0; i < Nb && !fini; i++) {
-        double xnn, ynn, znn;
-        pas_suivant(xn, yn, zn, SIGMA, r, B, h, &xnn, &ynn, &znn);
-        dessiner_segment(graph, gc, choix, xn, yn, zn, xnn, ynn, znn);
-        xn = xnn;
-        yn = ynn;
-        zn = znn;
+    for (int i = 0; i < d.nb && !fini; i++) {
+        int seg[4];
+        if (pas_et_segment(choix, d.r, d.h, &d.x, &d.y, &d.z, seg))
+            gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
         if (traiter_evenements())
             break;
     }
