@@ -31,6 +31,8 @@ unsigned dialogues_vus = 0;
 /* The last typing into each entry, by its number. */
 std::map<GtkWidget *, int> derniere_saisie;
 int saisies_verifiees = 0;
+/* What was done, by kind ("souris Aide", "taper h", ...), for the log. */
+std::map<std::string, int> faits;
 
 int tirer(int n)
 {
@@ -135,6 +137,8 @@ std::vector<GtkWidget *> partout(GType type)
 
 void dire(const std::string &quoi)
 {
+    size_t texte = quoi.find(" \"");
+    faits[texte == std::string::npos ? quoi : quoi.substr(0, texte)]++;
     std::fprintf(stderr, "pilote: [%d] %s\n", numero, quoi.c_str());
 }
 
@@ -278,7 +282,10 @@ gboolean finir(gpointer)
         g_timeout_add(100, finir, nullptr);
         return FALSE;
     }
-    std::fprintf(stderr, "pilote: %d typed texts read back as typed\n", saisies_verifiees);
+    std::fprintf(stderr, "pilote: done:");
+    for (const auto &[quoi, combien] : faits)
+        std::fprintf(stderr, " %s %d,", quoi.c_str(), combien);
+    std::fprintf(stderr, " %d typed texts read back as typed\n", saisies_verifiees);
     GtkWidget *fermer_b = bouton("Fermer");
     if (fermer_b && tirer(2)) {
         dire("souris Fermer");
