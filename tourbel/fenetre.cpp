@@ -130,6 +130,22 @@ static GtkWidget *bouton_commande(GtkWidget *fenetre, GtkWidget *rangee, const c
     return bouton;
 }
 
+/* The main window's end ends a view button that sits in no container:
+   nothing else would, and it would outlive the window. */
+static void finir_bouton_cache(GtkWidget *fenetre, gpointer bouton)
+{
+    (void)fenetre;
+    gtk_widget_destroy(GTK_WIDGET(bouton));
+    g_object_unref(bouton);
+}
+
+/* A view button shown nowhere: held by the main window until its end. */
+static void garder_bouton_cache(GtkWidget *fenetre, GtkWidget *bouton)
+{
+    g_object_ref_sink(bouton);
+    gtk_signal_connect(GTK_OBJECT(fenetre), "destroy", GTK_SIGNAL_FUNC(finir_bouton_cache), bouton);
+}
+
 GtkWidget *construire_fenetres(void)
 {
     GtkWidget *fenetre, *boitev, *hbox1, *hbox2, *boiteh_radio, *boiteh;
@@ -169,6 +185,8 @@ GtkWidget *construire_fenetres(void)
     bouton_vue(fenetre, groupe, boiteh_radio, "Vue 3D", 4);
     radio = gtk_radio_button_new_with_label_from_widget(GTK_RADIO_BUTTON(groupe), "fictif");
     gtk_object_set_data(GTK_OBJECT(fenetre), CLE_RADIO, radio);
+    garder_bouton_cache(fenetre, groupe);
+    garder_bouton_cache(fenetre, radio);
     gtk_container_add(GTK_CONTAINER(boitev), boiteh_radio);
 
     /* The commands; "Aide" is the default button. */
