@@ -3,6 +3,7 @@
 
 #include <gdk/gdkx.h>
 
+#include <clocale>
 #include <cstring>
 
 namespace outils
@@ -11,6 +12,12 @@ namespace outils
 void preparer(int *argc, char ***argv)
 {
     gtk_init(argc, argv);
+    /* Run under a French locale, the tests must really have it: the
+       toolkit's start puts it in force, with its decimal comma. */
+    const char *langue = g_getenv("LC_ALL");
+    if (langue && g_str_has_prefix(langue, "fr_FR") &&
+        std::strcmp(localeconv()->decimal_point, ",") != 0)
+        g_error("%s is missing (outils/installer generates it)", langue);
     g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL |
                                                        G_LOG_LEVEL_ERROR));
     for (const char *domaine : {"Gtk", "Gdk", "GLib", "GLib-GObject", "GdkPixbuf", "Pango"})
@@ -92,6 +99,11 @@ GtkWidget *trouver(GtkWidget *racine, GType type, const char *texte)
         trouve = trouver(GTK_WIDGET(l->data), type, texte);
     g_list_free(enfants);
     return trouve;
+}
+
+bool glyphes_complets(GtkWidget *label)
+{
+    return pango_layout_get_unknown_glyphs_count(gtk_label_get_layout(GTK_LABEL(label))) == 0;
 }
 
 std::string texte_bouton(GtkWidget *bouton)

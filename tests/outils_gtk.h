@@ -39,6 +39,9 @@ GtkWidget *trouver(GtkWidget *racine, GType type, const char *texte = nullptr);
 /* The text of a button's label. */
 std::string texte_bouton(GtkWidget *bouton);
 
+/* Whether the label shows a glyph for each of its characters. */
+bool glyphes_complets(GtkWidget *label);
+
 /* Sends a window the close request of its frame, as a window manager does. */
 void fermer_par_le_cadre(GtkWidget *fenetre);
 

@@ -126,8 +126,10 @@ TEST_F(Ramelle, FenetreBoutonsEtZoneVide)
     EXPECT_EQ(g_list_last(enfants)->data, zone());
     GList *boutons = gtk_container_get_children(GTK_CONTAINER(enfants->data));
     std::vector<std::string> titres;
-    for (GList *l = boutons; l; l = l->next)
+    for (GList *l = boutons; l; l = l->next) {
         titres.push_back(outils::texte_bouton(GTK_WIDGET(l->data)));
+        EXPECT_TRUE(outils::glyphes_complets(gtk_bin_get_child(GTK_BIN(l->data))));
+    }
     EXPECT_EQ(titres, (std::vector<std::string>{"Tracer", "Zoom", "Fermer"}));
     g_list_free(boutons);
     g_list_free(enfants);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -127,11 +128,15 @@ bool contient(const image &a, const image &b, guint32 fond)
     return true;
 }
 
+/* The texts of the labels below racine, in the order of the window; each
+   must show with a glyph for every character, in any locale. */
 std::vector<std::string> textes(GtkWidget *racine)
 {
     std::vector<std::string> t;
-    if (GTK_IS_LABEL(racine))
+    if (GTK_IS_LABEL(racine)) {
         t.emplace_back(gtk_label_get_text(GTK_LABEL(racine)));
+        EXPECT_TRUE(outils::glyphes_complets(racine)) << t.back();
+    }
     if (GTK_IS_CONTAINER(racine)) {
         GList *enfants = gtk_container_get_children(GTK_CONTAINER(racine));
         for (GList *l = enfants; l; l = l->next)
@@ -351,6 +356,25 @@ TEST_F(Tourbel, TextesDuNombreDePoints)
     });
 }
 
+TEST_F(Tourbel, VirguleDecimaleSelonLaLangue)
+{
+    /* The toolkit's number reading takes '.' always, and ',' too where the
+       locale's decimal point is a comma (run in fr_FR.UTF-8 as well). */
+    bool virgule = std::strcmp(localeconv()->decimal_point, ",") == 0;
+    ecrire(CLE_NB, "300");
+    outils::dans_la_boucle([&] {
+        image avec[2];
+        const char *pas[2] = {"0.002", "0,002"};
+        for (int k = 0; k < 2; k++) {
+            cliquer("Effacer");
+            ecrire(CLE_H, pas[k]);
+            cliquer("selon x et z");
+            avec[k] = outils::lire_zone(zone());
+        }
+        EXPECT_EQ(outils::differences(avec[0], avec[1]) == 0, virgule);
+    });
+}
+
 TEST_F(Tourbel, EtatQuiDivergeRestantDansLesBornes)
 {
     /* With h = 0.05 the state leaves the screen, grows without bound and
@@ -388,6 +412,7 @@ TEST_F(Tourbel, DialogueDAide)
             GtkWidget *texte = outils::trouver(dialogue, GTK_TYPE_LABEL);
             ASSERT_TRUE(GTK_IS_VIEWPORT(gtk_widget_get_parent(texte)));
             EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(texte)), txt_help);
+            EXPECT_TRUE(outils::glyphes_complets(texte));
             /* Shown from its first line. */
             GtkAdjustment *v = gtk_scrolled_window_get_vadjustment(
                 GTK_SCROLLED_WINDOW(gtk_widget_get_parent(gtk_widget_get_parent(texte))));
