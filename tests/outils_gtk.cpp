@@ -128,8 +128,10 @@ void fermer_par_le_cadre(GtkWidget *fenetre)
 void detruire_fenetres()
 {
     GList *fenetres = gtk_window_list_toplevels();
+    /* Only the programs' own windows: the toolkit keeps popups of its own
+       (the tooltip window) and goes on using them. */
     for (GList *l = fenetres; l; l = l->next)
-        if (gtk_widget_get_toplevel(GTK_WIDGET(l->data)) == l->data)
+        if (GTK_WINDOW(l->data)->type == GTK_WINDOW_TOPLEVEL)
             gtk_widget_destroy(GTK_WIDGET(l->data));
     g_list_free(fenetres);
     vider_evenements();

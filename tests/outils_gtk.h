@@ -45,7 +45,7 @@ bool glyphes_complets(GtkWidget *label);
 /* Sends a window the close request of its frame, as a window manager does. */
 void fermer_par_le_cadre(GtkWidget *fenetre);
 
-/* Destroys every top-level window left by a test. */
+/* Destroys every top-level window a test left (not the toolkit's popups). */
 void detruire_fenetres();
 
 /* What a drawable shows, as 0xRRGGBB values row by row. */
