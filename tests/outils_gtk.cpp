@@ -1,7 +1,7 @@
 /* Support of the window tests: see outils_gtk.h. */
 #include "outils_gtk.h"
 
-#include <gdk/gdkx.h>
+#include "cadre.h"
 
 #include <clocale>
 #include <cstring>
@@ -113,15 +113,7 @@ std::string texte_bouton(GtkWidget *bouton)
 
 void fermer_par_le_cadre(GtkWidget *fenetre)
 {
-    Display *dpy = GDK_WINDOW_XDISPLAY(fenetre->window);
-    XEvent ev = {};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = GDK_WINDOW_XID(fenetre->window);
-    ev.xclient.message_type = gdk_x11_get_xatom_by_name("WM_PROTOCOLS");
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(gdk_x11_get_xatom_by_name("WM_DELETE_WINDOW"));
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy, ev.xclient.window, False, NoEventMask, &ev);
+    demander_fermeture(fenetre);
     vider_evenements();
 }
 

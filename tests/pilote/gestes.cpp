@@ -7,6 +7,8 @@
  */
 #include "pilote.h"
 
+#include "cadre.h"
+
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <gdk/gdkx.h>
@@ -171,15 +173,7 @@ void taper(GtkWidget *entree, const std::string &texte)
 
 void fermer(GtkWidget *fenetre)
 {
-    XEvent ev = {};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = GDK_WINDOW_XID(fenetre->window);
-    ev.xclient.message_type = gdk_x11_get_xatom_by_name("WM_PROTOCOLS");
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(gdk_x11_get_xatom_by_name("WM_DELETE_WINDOW"));
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(GDK_WINDOW_XDISPLAY(fenetre->window), ev.xclient.window, False, NoEventMask, &ev);
-    gdk_flush();
+    demander_fermeture(fenetre);
 }
 
 bool laisser_courir()
