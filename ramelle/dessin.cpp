@@ -26,33 +26,6 @@ static GtkWidget *zone_prete(gpointer user_data)
     return zone;
 }
 
-/* The pixels of the values temp at scale zoom and origin (abs, ord) that
-   fall inside a largeur x hauteur area, each once. Coordinates are
-   computed in double and truncated toward zero. */
-static std::vector<GdkPoint> points_visibles(const float *temp, int zoom, int abs, int ord,
-                                             int largeur, int hauteur)
-{
-    float i[NB_PARAMETRES];
-    std::vector<bool> pris(static_cast<size_t>(largeur) * hauteur);
-    std::vector<GdkPoint> points;
-
-    valeurs_parametres(i);
-    for (int p = 0; p < NB_PARAMETRES; p++) {
-        int x = static_cast<int>(zoom * static_cast<double>(i[p]) + abs);
-        if (x < 0 || x >= largeur)
-            continue;
-        for (int d = 0; d < NB_DEPARTS; d++) {
-            int y = static_cast<int>(ord - zoom * static_cast<double>(temp[p * NB_DEPARTS + d]));
-            size_t k = static_cast<size_t>(y) * largeur + x;
-            if (y < 0 || y >= hauteur || pris[k])
-                continue;
-            pris[k] = true;
-            points.push_back({static_cast<gint>(x), static_cast<gint>(y)});
-        }
-    }
-    return points;
-}
-
 void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
 {
     (void)widget;
@@ -68,7 +41,9 @@ void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
     std::vector<float> temp(NB_VALEURS);
     diagramme(temp.data());
     gdk_drawable_get_size(graph, &largeur, &hauteur);
-    std::vector<GdkPoint> points = points_visibles(temp.data(), zoom, abs, ord, largeur, hauteur);
+    std::vector<GdkPoint> points;
+    for (point p : points_visibles(temp.data(), zoom, abs, ord, largeur, hauteur))
+        points.push_back({p.x, p.y});
     if (!points.empty())
         gdk_draw_points(graph, gc, points.data(), static_cast<gint>(points.size()));
     gdk_gc_unref(gc);

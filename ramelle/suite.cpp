@@ -1,16 +1,18 @@
-// ramelle's arithmetic: the logistic map and the sweep over parameters and
-// starting values that makes one bifurcation diagram.
-//
-// The slow version follows the orbits one by one. The fast one runs many
-// orbits side by side in vector registers; since each lane does exactly the
-// same double operations in the same order, the results are the same bits.
-// Nothing here may be fused (FMA) or reordered: the build uses
-// -ffp-contract=off and no target below enables "fma".
+/*
+ * ramelle's arithmetic: the logistic map and the sweep over parameters and
+ * starting values that makes one bifurcation diagram.
+ *
+ * The slow version follows the orbits one by one. The fast one runs many
+ * orbits side by side in vector registers; since each lane does exactly the
+ * same double operations in the same order, the results are the same bits.
+ * Nothing here may be fused (FMA) or reordered: the build uses
+ * -ffp-contract=off and no target below enables "fma".
+ */
 #include "suite.h"
 
 #include <cstring>
 
-// The sweep step for parameters and starting values, added in float.
+/* The sweep step for parameters and starting values, added in float. */
 static const float pas = 0.0005f;
 static const float premier_parametre = 0.0001f;
 
@@ -24,8 +26,8 @@ double suite(double Uo, double a)
 
 int balayage(float premier, float *valeurs, int place)
 {
-    // The sums drift away from premier + n * pas; the drawing depends on
-    // that drift, so they stay float sums done one after the other.
+    /* The sums drift away from premier + n * pas; the drawing depends on
+       that drift, so they stay float sums done one after the other. */
     float v = premier;
     int n = 0;
     do {
@@ -62,22 +64,22 @@ void diagramme_simple(float *temp)
     diagramme_simple_tranche(0, NB_PARAMETRES, temp);
 }
 
-// ---- Fast version ----
-//
-// All orbits are independent, so lanes are taken in the order of the
-// drawing, k = p * NB_DEPARTS + d, running across parameters: only the last
-// block of a range is partly empty. Each lane carries its own 4a.
-//
-// The step U <- (4a U)(1 - U) is two dependent multiplications (1 - U runs
-// beside the first), so one vector alone waits on the multiplier most of
-// the time; several vectors are stepped together to keep it busy.
+/* ---- Fast version ----
+
+   All orbits are independent, so lanes are taken in the order of the
+   drawing, k = p * NB_DEPARTS + d, running across parameters: only the last
+   block of a range is partly empty. Each lane carries its own 4a.
+
+   The step U <- (4a U)(1 - U) is two dependent multiplications (1 - U runs
+   beside the first), so one vector alone waits on the multiplier most of
+   the time; several vectors are stepped together to keep it busy. */
 
 typedef double v2d __attribute__((vector_size(16)));
 typedef double v4d __attribute__((vector_size(32)));
 typedef double v8d __attribute__((vector_size(64)));
 
-// What each lane needs: 4a computed once per parameter (the same product
-// suite recomputes at every step) and the starting value as a double.
+/* What each lane needs: 4a computed once per parameter (the same product
+   suite recomputes at every step) and the starting value as a double. */
 static void preparer(double *quatre_a, double *departs)
 {
     float i[NB_PARAMETRES], j[NB_DEPARTS];
@@ -89,8 +91,8 @@ static void preparer(double *quatre_a, double *departs)
         departs[d] = (double)j[d];
 }
 
-// Loads the lanes k .. k + nb - 1 of the drawing; lanes past `fin` get 0,
-// which stays 0 and costs nothing.
+/* Loads the lanes k .. k + nb - 1 of the drawing; lanes past `fin` get 0,
+   which stays 0 and costs nothing. */
 static void remplir(int k, int fin, int nb, const double *quatre_a, const double *departs,
                     double *a4, double *u)
 {
@@ -112,8 +114,8 @@ static void ranger(int k, int fin, int nb, const double *u, float *temp)
         temp[k + l] = (float)u[l];
 }
 
-// Always inlined, so that it is compiled with the instruction set of the
-// function that uses it, and the N vectors stay in registers.
+/* Always inlined, so that it is compiled with the instruction set of the
+   function that uses it, and the N vectors stay in registers. */
 template <typename V, int N> [[gnu::always_inline]] inline void iterer(V *u, const V *a4)
 {
     for (int n = 0; n < NB_ITERATIONS; n++) {
@@ -140,10 +142,10 @@ template <typename V, int N>
     }
 }
 
-// Vectors in flight per instruction set: the fewest that reach the
-// machine's throughput in the benchmark (a dozen or so, more than the bare
-// latency of two multiplications suggests), while the orbits still stay in
-// the 16 or 32 registers; past that, spills slow every step.
+/* Vectors in flight per instruction set: the fewest that reach the
+   machine's throughput in the benchmark (a dozen or so, more than the bare
+   latency of two multiplications suggests), while the orbits still stay in
+   the 16 or 32 registers; past that, spills slow every step. */
 static void orbites_sse2(int debut, int fin, const double *quatre_a, const double *departs,
                          float *temp)
 {
@@ -229,4 +231,30 @@ void diagramme_tranche(int premier, int nombre, float *temp)
 void diagramme(float *temp)
 {
     diagramme_tranche(0, NB_PARAMETRES, temp);
+}
+
+std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord, int largeur,
+                                   int hauteur)
+{
+    float i[NB_PARAMETRES];
+    std::vector<bool> pris(static_cast<size_t>(largeur) * hauteur);
+    std::vector<point> points;
+
+    valeurs_parametres(i);
+    for (int p = 0; p < NB_PARAMETRES; p++) {
+        int x = static_cast<int>(zoom * static_cast<double>(i[p]) + abs);
+        if (x < 0 || x >= largeur)
+            continue;
+        for (int d = 0; d < NB_DEPARTS; d++) {
+            int y = static_cast<int>(ord - zoom * static_cast<double>(temp[p * NB_DEPARTS + d]));
+            if (y < 0 || y >= hauteur)
+                continue;
+            size_t k = static_cast<size_t>(y) * largeur + x;
+            if (!pris[k]) {
+                pris[k] = true;
+                points.push_back({x, y});
+            }
+        }
+    }
+    return points;
 }

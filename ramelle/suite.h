@@ -1,44 +1,57 @@
-// ramelle's arithmetic: the logistic map iterated from every starting value
-// for every parameter of the bifurcation diagram. No toolkit header here, so
-// the tests and the benchmark link this unit without the window code.
-//
-// A drawing is NB_PARAMETRES * NB_DEPARTS floats; the value for parameter p
-// and starting value d sits at temp[p * NB_DEPARTS + d].
-#ifndef RAMELLE_SUITE_H
-#define RAMELLE_SUITE_H
+/*
+ * ramelle's arithmetic: the logistic map iterated from every starting value
+ * for every parameter of the bifurcation diagram, and the pixels that the
+ * values give in a view. No toolkit header here, so the tests and the
+ * benchmark link this unit without the window code.
+ *
+ * A drawing is NB_PARAMETRES * NB_DEPARTS floats; the value for parameter p
+ * and starting value d sits at temp[p * NB_DEPARTS + d].
+ */
+#pragma once
+
+#include <vector>
 
 constexpr int NB_PARAMETRES = 2000;
 constexpr int NB_DEPARTS = 1999;
 constexpr int NB_VALEURS = NB_PARAMETRES * NB_DEPARTS;
 
-// Steps of the map done before a value is kept.
+/* Steps of the map done before a value is kept. */
 constexpr int NB_ITERATIONS = 400;
 
-// The orbit of Uo under U -> 4a U (1 - U), after NB_ITERATIONS steps.
+/* The orbit of Uo under U -> 4a U (1 - U), after NB_ITERATIONS steps. */
 double suite(double Uo, double a);
 
-// Single-precision sums premier, premier + pas, ... while below 1 (at least
-// one value): writes the first `place` of them and returns how many there are.
+/* Single-precision sums premier, premier + pas, ... while below 1 (at least
+   one value): writes the first `place` of them and returns how many there are. */
 int balayage(float premier, float *valeurs, int place);
-void valeurs_parametres(float *i); // NB_PARAMETRES values
-void valeurs_departs(float *j);    // NB_DEPARTS values
+void valeurs_parametres(float *i); /* NB_PARAMETRES values */
+void valeurs_departs(float *j);    /* NB_DEPARTS values */
 
-// One orbit after the other; the reference the fast versions must match.
+/* One orbit after the other; the reference the fast versions must match. */
 void diagramme_simple(float *temp);
-// Only parameters premier .. premier + nombre - 1, at their place in temp.
+/* Only parameters premier .. premier + nombre - 1, at their place in temp. */
 void diagramme_simple_tranche(int premier, int nombre, float *temp);
 
-// Same values as diagramme_simple, bit for bit, with the widest vector
-// instructions this processor has.
+/* Same values as diagramme_simple, bit for bit, with the widest vector
+   instructions this processor has. */
 void diagramme(float *temp);
 void diagramme_tranche(int premier, int nombre, float *temp);
 
-// The instruction sets the fast version is built for, so that each can be
-// checked and timed on a machine that has the wider ones.
+/* The instruction sets the fast version is built for, so that each can be
+   checked and timed on a machine that has the wider ones. */
 enum chemin { chemin_sse2, chemin_avx2, chemin_avx512 };
 constexpr int NB_CHEMINS = 3;
 bool chemin_possible(chemin c);
 const char *nom_chemin(chemin c);
 void diagramme_par(chemin c, float *temp);
 
-#endif
+/* A pixel of the drawing area. */
+struct point {
+    int x, y;
+};
+
+/* The pixels of the values temp at scale zoom and origin (abs, ord) that
+   fall inside a largeur x hauteur area, each once, in the order of the
+   sweep. Coordinates are computed in double and truncated toward zero. */
+std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord, int largeur,
+                                   int hauteur);
