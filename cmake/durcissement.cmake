@@ -1,0 +1,29 @@
+# Debian's hardening: what dpkg-buildflags gives with hardening=+all on
+# Debian 12, on amd64 and arm64 alike, plus the stack clash protection and,
+# on x86, the control-flow protection of later Debian releases. An overflow
+# of a stack buffer or a stack grown past its guard page ends the program
+# instead of running on, and the loader resolves every symbol at start and
+# then makes its tables read-only. None of it changes a floating-point
+# operation, so the arithmetic keeps its bits.
+include(CheckPIESupported)
+check_pie_supported()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+add_compile_options(-fstack-protector-strong -fstack-clash-protection
+                    -Wformat -Werror=format-security -Wdate-time)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|i.86)$")
+  add_compile_options(-fcf-protection)
+endif()
+# glibc's checked string functions need the optimiser (glibc warns without
+# it); the sanitizers put their own checks on the same calls, which the
+# checked versions would hide from them.
+if(NOT CHAOS_SANITISEURS)
+  add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+endif()
+add_link_options(LINKER:-z,relro LINKER:-z,now)
+
+# No folder of the machine that built them in the binaries (debug data,
+# file names in macros), so that the same commit gives the same bytes
+# wherever it is built. GCC tries the last map first: a build folder inside
+# the sources is named by its own map.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                    -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
