@@ -6,8 +6,9 @@
  * a plot; the nested one ends before the outer one resumes.
  *
  * A plot ends early, at its next step, when the program quits, when
- * "Effacer" replaces its area, or when its window is hidden: it never draws
- * on an area that is gone.
+ * "Effacer" replaces its area, or when its window is hidden, whether it is
+ * drawing or still waiting for its window to come on screen: it never
+ * draws on an area that is gone, nor later on one shown again.
  */
 #include "champs.h"
 #include "tourbel.h"
@@ -22,24 +23,22 @@ static gboolean traiter_evenements(void)
     return FALSE;
 }
 
-/* Shows the drawing window and returns its area once it is on screen and
-   the window system's first exposure of it is handled, so that no segment
-   is drawn in vain or painted over. NULL if a quit came meanwhile. */
-static GtkWidget *zone_a_l_ecran(GtkWidget *fenetre)
+/* Waits until the area is on screen and the window system's first exposure
+   of it is handled, so that no segment is drawn in vain or painted over.
+   FALSE if the plot is to end meanwhile: its area or window gone, or a quit. */
+static gboolean attendre_l_ecran(GtkWidget *zone, const gboolean *fini)
 {
-    gtk_widget_show(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_SCROLL)));
-    for (;;) {
-        /* Afresh at each turn: "Effacer" may run meanwhile. */
-        GtkWidget *zone = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE));
+    while (!*fini) {
         if (GTK_WIDGET_REALIZED(zone) && GTK_WIDGET_MAPPED(zone) &&
             gdk_window_is_viewable(zone->window)) {
             gdk_flush();
             if (!gtk_events_pending())
-                return zone;
+                return TRUE;
         }
         if (gtk_main_iteration())
-            return NULL;
+            return FALSE;
     }
+    return FALSE;
 }
 
 /* The text of the entry kept under cle on the main window. */
@@ -56,6 +55,28 @@ static void marquer_fin(GtkWidget *widget, gpointer fini)
     *static_cast<gboolean *>(fini) = TRUE;
 }
 
+/* The plot itself, on an area that is on screen: the fields read once (edits
+   made meanwhile serve later plots), then one segment per step. */
+static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const gboolean *fini)
+{
+    GdkWindow *graph = zone->window;
+    GdkGC *gc = gdk_gc_new(graph);
+    const char *textes[NB_CHAMPS] = {
+        texte_du_champ(fenetre, CLE_XO), texte_du_champ(fenetre, CLE_YO),
+        texte_du_champ(fenetre, CLE_ZO), texte_du_champ(fenetre, CLE_R),
+        texte_du_champ(fenetre, CLE_H),  texte_du_champ(fenetre, CLE_NB)};
+    depart d = depart_des_champs(textes);
+
+    for (int i = 0; i < d.nb && !*fini; i++) {
+        int seg[4];
+        if (pas_et_segment(choix, d.r, d.h, &d.x, &d.y, &d.z, seg))
+            gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
+        if (traiter_evenements())
+            break;
+    }
+    gdk_gc_unref(gc);
+}
+
 /* The "toggled" of a view button: plots the trajectory in its view, only
    for the button that becomes active. */
 void tracer(GtkWidget *widget, gpointer user_data)
@@ -66,37 +87,21 @@ void tracer(GtkWidget *widget, gpointer user_data)
     if (!gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget)))
         return;
     gint choix = GPOINTER_TO_INT(gtk_object_get_data(GTK_OBJECT(widget), CLE_CHOIX));
-    GtkWidget *zone = zone_a_l_ecran(fenetre);
-    if (!zone)
-        return;
+    GtkWidget *zone = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE));
+    GtkWidget *scroll = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_SCROLL));
 
-    /* Held, and watched: the area may be destroyed or its window hidden
-       during the events handled between two segments. */
-    GtkWidget *scroll = gtk_widget_get_toplevel(zone);
+    /* Held, and watched from now on: while the plot waits for its window
+       to come on screen, as between two segments, "Effacer" may destroy
+       the area and the window may be hidden, and either ends the plot. */
     g_object_ref(zone);
+    gtk_widget_show(scroll);
     guint fin_zone =
-        gtk_signal_connect(GTK_OBJECT(zone), "unrealize", GTK_SIGNAL_FUNC(marquer_fin), &fini);
+        gtk_signal_connect(GTK_OBJECT(zone), "destroy", GTK_SIGNAL_FUNC(marquer_fin), &fini);
     guint fin_scroll =
-        gtk_signal_connect(GTK_OBJECT(scroll), "unmap", GTK_SIGNAL_FUNC(marquer_fin), &fini);
-    GdkWindow *graph = zone->window;
-    GdkGC *gc = gdk_gc_new(graph);
+        gtk_signal_connect(GTK_OBJECT(scroll), "hide", GTK_SIGNAL_FUNC(marquer_fin), &fini);
+    if (attendre_l_ecran(zone, &fini))
+        dessiner(fenetre, zone, choix, &fini);
 
-    /* The fields, read once: edits made during the plot serve later ones. */
-    const char *textes[NB_CHAMPS] = {
-        texte_du_champ(fenetre, CLE_XO), texte_du_champ(fenetre, CLE_YO),
-        texte_du_champ(fenetre, CLE_ZO), texte_du_champ(fenetre, CLE_R),
-        texte_du_champ(fenetre, CLE_H),  texte_du_champ(fenetre, CLE_NB)};
-    depart d = depart_des_champs(textes);
-
-    for (int i = 0; i < d.nb && !fini; i++) {
-        int seg[4];
-        if (pas_et_segment(choix, d.r, d.h, &d.x, &d.y, &d.z, seg))
-            gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
-        if (traiter_evenements())
-            break;
-    }
-
-    gdk_gc_unref(gc);
     gtk_signal_disconnect(GTK_OBJECT(scroll), fin_scroll);
     /* Destroying the area has already taken its handlers away. */
     if (g_signal_handler_is_connected(zone, fin_zone))
