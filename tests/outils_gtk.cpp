@@ -12,29 +12,35 @@ namespace outils
 void preparer(int *argc, char ***argv)
 {
     gtk_init(argc, argv);
-    /* Run under a French locale, the tests must really have it: the
-       toolkit's start puts it in force, with its decimal comma. */
+    /* Run under a French locale, the tests must really have it. */
     const char *langue = g_getenv("LC_ALL");
     if (langue && g_str_has_prefix(langue, "fr_FR") &&
         std::strcmp(localeconv()->decimal_point, ",") != 0)
         g_error("%s is missing (outils/installer generates it)", langue);
-    g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL |
-                                                       G_LOG_LEVEL_ERROR));
-    for (const char *domaine : {"Gtk", "Gdk", "GLib", "GLib-GObject", "GdkPixbuf", "Pango"})
-        g_log_set_fatal_mask(
-            domaine, static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL));
+    g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL));
+    /* A blinking cursor would make pictures depend on the time. */
+    g_object_set(gtk_settings_get_default(), "gtk-cursor-blink", FALSE, NULL);
 }
 
-static gboolean lancer_corps(gpointer donnee)
+static gboolean lancer(gpointer donnee)
 {
-    (*static_cast<const std::function<void()> *>(donnee))();
-    gtk_main_quit();
+    auto *action = static_cast<std::function<void()> *>(donnee);
+    (*action)();
+    delete action;
     return FALSE;
+}
+
+void bientot(const std::function<void()> &action)
+{
+    g_idle_add(lancer, new std::function<void()>(action));
 }
 
 void dans_la_boucle(const std::function<void()> &corps)
 {
-    g_idle_add(lancer_corps, const_cast<std::function<void()> *>(&corps));
+    bientot([&] {
+        corps();
+        gtk_main_quit();
+    });
     gtk_main();
 }
 
@@ -48,67 +54,25 @@ void vider_evenements()
     }
 }
 
-static gboolean lever(gpointer drapeau)
+static std::string texte_de(GtkWidget *w)
 {
-    *static_cast<bool *>(drapeau) = true;
-    return FALSE;
-}
-
-void patienter(guint ms)
-{
-    bool fini = false;
-    g_timeout_add(ms, lever, &fini);
-    while (!fini)
-        gtk_main_iteration();
-}
-
-static gboolean lancer_action(gpointer donnee)
-{
-    auto *action = static_cast<std::function<void()> *>(donnee);
-    (*action)();
-    delete action;
-    return FALSE;
-}
-
-void plus_tard(guint ms, const std::function<void()> &action)
-{
-    g_timeout_add(ms, lancer_action, new std::function<void()>(action));
-}
-
-static const char *texte_de(GtkWidget *w)
-{
-    if (GTK_IS_LABEL(w))
-        return gtk_label_get_text(GTK_LABEL(w));
-    if (GTK_IS_BUTTON(w)) {
-        GtkWidget *enfant = gtk_bin_get_child(GTK_BIN(w));
-        return enfant && GTK_IS_LABEL(enfant) ? gtk_label_get_text(GTK_LABEL(enfant)) : "";
-    }
-    return "";
+    if (GTK_IS_BUTTON(w))
+        w = gtk_bin_get_child(GTK_BIN(w));
+    return w && GTK_IS_LABEL(w) ? gtk_label_get_text(GTK_LABEL(w)) : "";
 }
 
 GtkWidget *trouver(GtkWidget *racine, GType type, const char *texte)
 {
-    if (G_TYPE_CHECK_INSTANCE_TYPE(racine, type) &&
-        (!texte || std::strcmp(texte_de(racine), texte) == 0))
+    if (G_TYPE_CHECK_INSTANCE_TYPE(racine, type) && (!texte || texte_de(racine) == texte))
         return racine;
-    if (!GTK_IS_CONTAINER(racine))
-        return nullptr;
-    GList *enfants = gtk_container_get_children(GTK_CONTAINER(racine));
     GtkWidget *trouve = nullptr;
-    for (GList *l = enfants; l && !trouve; l = l->next)
-        trouve = trouver(GTK_WIDGET(l->data), type, texte);
-    g_list_free(enfants);
+    if (GTK_IS_CONTAINER(racine)) {
+        GList *enfants = gtk_container_get_children(GTK_CONTAINER(racine));
+        for (GList *l = enfants; l && !trouve; l = l->next)
+            trouve = trouver(GTK_WIDGET(l->data), type, texte);
+        g_list_free(enfants);
+    }
     return trouve;
-}
-
-bool glyphes_complets(GtkWidget *label)
-{
-    return pango_layout_get_unknown_glyphs_count(gtk_label_get_layout(GTK_LABEL(label))) == 0;
-}
-
-std::string texte_bouton(GtkWidget *bouton)
-{
-    return texte_de(bouton);
 }
 
 void fermer_par_le_cadre(GtkWidget *fenetre)
@@ -120,8 +84,6 @@ void fermer_par_le_cadre(GtkWidget *fenetre)
 void detruire_fenetres()
 {
     GList *fenetres = gtk_window_list_toplevels();
-    /* Only the programs' own windows: the toolkit keeps popups of its own
-       (the tooltip window) and goes on using them. */
     for (GList *l = fenetres; l; l = l->next)
         if (GTK_WINDOW(l->data)->type == GTK_WINDOW_TOPLEVEL)
             gtk_widget_destroy(GTK_WIDGET(l->data));
@@ -129,53 +91,122 @@ void detruire_fenetres()
     vider_evenements();
 }
 
-image lire(GdkDrawable *d, int largeur, int hauteur)
+/* RGB bytes, row after row, of a pixbuf without its row padding. */
+static std::string octets(GdkPixbuf *pb)
 {
-    image im;
-    GdkPixbuf *pb = gdk_pixbuf_get_from_drawable(nullptr, d, gdk_drawable_get_colormap(d), 0, 0, 0,
-                                                 0, largeur, hauteur);
-    im.largeur = largeur;
-    im.hauteur = hauteur;
-    im.px.resize(static_cast<size_t>(largeur) * hauteur);
-    int pas = gdk_pixbuf_get_rowstride(pb), n = gdk_pixbuf_get_n_channels(pb);
+    int l = gdk_pixbuf_get_width(pb), h = gdk_pixbuf_get_height(pb);
+    int n = gdk_pixbuf_get_n_channels(pb), pas = gdk_pixbuf_get_rowstride(pb);
     const guchar *p = gdk_pixbuf_get_pixels(pb);
-    for (int y = 0; y < hauteur; y++)
-        for (int x = 0; x < largeur; x++) {
-            const guchar *q = p + y * pas + x * n;
-            im.px[static_cast<size_t>(y) * largeur + x] = (q[0] << 16) | (q[1] << 8) | q[2];
-        }
-    g_object_unref(pb);
-    return im;
+    std::string o = std::to_string(l) + "x" + std::to_string(h) + ":";
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < l; x++)
+            o.append(reinterpret_cast<const char *>(p + y * pas + x * n), 3);
+    return o;
 }
 
-image lire_zone(GtkWidget *zone)
+static GdkPixbuf *image_de(GtkWidget *w)
 {
     vider_evenements();
-    return lire(zone->window, zone->allocation.width, zone->allocation.height);
+    return gdk_pixbuf_get_from_drawable(nullptr, w->window, nullptr, 0, 0, 0, 0,
+                                        w->allocation.width, w->allocation.height);
 }
 
-GdkPixmap *toile(GdkDrawable *modele, int largeur, int hauteur, guint32 fond)
+std::string pixels(GtkWidget *w)
 {
-    GdkPixmap *p = gdk_pixmap_new(modele, largeur, hauteur, -1);
-    GdkGC *gc = gdk_gc_new(p);
-    GdkColor c = {};
-    c.red = static_cast<guint16>(((fond >> 16) & 0xff) * 257);
-    c.green = static_cast<guint16>(((fond >> 8) & 0xff) * 257);
-    c.blue = static_cast<guint16>((fond & 0xff) * 257);
-    gdk_gc_set_rgb_fg_color(gc, &c);
-    gdk_draw_rectangle(p, gc, TRUE, 0, 0, largeur, hauteur);
-    g_object_unref(gc);
-    return p;
+    GdkPixbuf *pb = image_de(w);
+    std::string o = octets(pb);
+    g_object_unref(pb);
+    return o;
 }
 
-long differences(const image &a, const image &b)
+bool vierge(GtkWidget *w)
 {
-    if (a.largeur != b.largeur || a.hauteur != b.hauteur)
-        return -1;
-    long n = 0;
-    for (size_t k = 0; k < a.px.size(); k++)
-        n += a.px[k] != b.px[k];
-    return n;
+    std::string o = pixels(w);
+    size_t debut = o.find(':') + 1;
+    for (size_t k = debut; k < o.size(); k++)
+        if (o[k] != o[debut + (k - debut) % 3])
+            return false;
+    return true;
+}
+
+static std::string chemin(const char *nom)
+{
+    return std::string(DOSSIER_REFERENCES) + "/" + nom + ".png";
+}
+
+bool comme_la_reference(GtkWidget *w, std::initializer_list<const char *> noms)
+{
+    if (noms.size() == 1 && g_strcmp0(g_getenv("REFERENCES"), "ecrire") == 0) {
+        GdkPixbuf *pb = image_de(w);
+        gdk_pixbuf_save(pb, chemin(*noms.begin()).c_str(), "png", nullptr, nullptr);
+        g_object_unref(pb);
+        return true;
+    }
+    std::string attendu;
+    for (const char *nom : noms) {
+        GdkPixbuf *pb = gdk_pixbuf_new_from_file(chemin(nom).c_str(), nullptr);
+        if (!pb)
+            return false;
+        std::string o = octets(pb);
+        g_object_unref(pb);
+        if (attendu.empty())
+            attendu = o;
+        for (size_t k = 0; k < o.size() && o.size() == attendu.size(); k++)
+            attendu[k] = std::min(attendu[k], o[k], [](char a, char b) {
+                return static_cast<guchar>(a) < static_cast<guchar>(b);
+            });
+    }
+    return pixels(w) == attendu;
 }
 
 } // namespace outils
+
+/* The programs' calls to these go through the counting below first: the
+   test programs are linked with -Wl,--wrap for each of them. */
+namespace
+{
+int gc = 0;
+long lignes = 0, declencheur = -1;
+std::function<void()> action_prevue;
+
+void gc_fini(gpointer, GObject *)
+{
+    gc--;
+}
+} // namespace
+
+extern "C" {
+GdkGC *__real_gdk_gc_new(GdkDrawable *d);
+void __real_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2);
+
+GdkGC *__wrap_gdk_gc_new(GdkDrawable *d)
+{
+    GdkGC *g = __real_gdk_gc_new(d);
+    gc++;
+    g_object_weak_ref(G_OBJECT(g), gc_fini, nullptr);
+    return g;
+}
+
+void __wrap_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2)
+{
+    __real_gdk_draw_line(d, g, x1, y1, x2, y2);
+    if (++lignes == declencheur)
+        outils::bientot(action_prevue);
+}
+}
+
+int outils::gc_vivants()
+{
+    return gc;
+}
+
+long outils::lignes_tracees()
+{
+    return lignes;
+}
+
+void outils::apres_lignes(long n, const std::function<void()> &action)
+{
+    declencheur = lignes + n;
+    action_prevue = action;
+}

@@ -1,13 +1,7 @@
 #!/bin/bash
 # Runs a real program, driven by the pilot module, and checks that it ends
-# by itself with status 0 within a few seconds, whatever it was doing.
-#   quitter.sh PROGRAMME MODULE 'SCRIPT' [SECONDES]
-# Run inside an X server (xvfb-run).
-set -u
-programme=$1 module=$2 script=$3 limite=${4:-10}
-debut=$(date +%s%N)
-PILOTE=$script timeout -s KILL "$limite" "$programme" --gtk-module="$module"
-statut=$?
-duree=$((($(date +%s%N) - debut) / 1000000))
-echo "$(basename "$programme"): status $statut after $duree ms"
-[ "$statut" -eq 0 ]
+# by itself with status 0, whatever it was doing. A plot of 10^8 points that
+# went on to its end would take many minutes, so the 60 s watchdog is far
+# from any run, slow or fast.
+#   quitter.sh PROGRAMME MODULE 'SCRIPT'        (inside an X server)
+PILOTE=$3 timeout -s KILL 60 "$1" --gtk-module="$2"
