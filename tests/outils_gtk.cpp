@@ -1,26 +1,16 @@
 /* Support of the window tests: see outils_gtk.h. */
 #include "outils_gtk.h"
 
-#include "cadre.h"
+/* Before the X headers, whose None is a macro. */
+#include <gtest/gtest.h>
+
+#include <gdk/gdkx.h>
 
 #include <clocale>
 #include <cstring>
 
 namespace outils
 {
-
-void preparer(int *argc, char ***argv)
-{
-    gtk_init(argc, argv);
-    /* Run under a French locale, the tests must really have it. */
-    const char *langue = g_getenv("LC_ALL");
-    if (langue && g_str_has_prefix(langue, "fr_FR") &&
-        std::strcmp(localeconv()->decimal_point, ",") != 0)
-        g_error("%s is missing (outils/installer generates it)", langue);
-    g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL));
-    /* A blinking cursor would make pictures depend on the time. */
-    g_object_set(gtk_settings_get_default(), "gtk-cursor-blink", FALSE, NULL);
-}
 
 static gboolean lancer(gpointer donnee)
 {
@@ -44,6 +34,23 @@ void dans_la_boucle(const std::function<void()> &corps)
     gtk_main();
 }
 
+int lancer_les_tests(int argc, char **argv)
+{
+    gtk_init(&argc, &argv);
+    /* Run under a French locale, the tests must really have it. */
+    const char *langue = g_getenv("LC_ALL");
+    if (langue && g_str_has_prefix(langue, "fr_FR") &&
+        std::strcmp(localeconv()->decimal_point, ",") != 0)
+        g_error("%s is missing (outils/installer generates it)", langue);
+    g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL));
+    /* A blinking cursor would make pictures depend on the time. */
+    g_object_set(gtk_settings_get_default(), "gtk-cursor-blink", FALSE, NULL);
+    testing::InitGoogleTest(&argc, argv);
+    int statut = 0;
+    dans_la_boucle([&] { statut = RUN_ALL_TESTS(); });
+    return statut;
+}
+
 void vider_evenements()
 {
     for (int tour = 0; tour < 3; tour++) {
@@ -52,33 +59,6 @@ void vider_evenements()
         while (gtk_events_pending())
             gtk_main_iteration();
     }
-}
-
-static std::string texte_de(GtkWidget *w)
-{
-    if (GTK_IS_BUTTON(w))
-        w = gtk_bin_get_child(GTK_BIN(w));
-    return w && GTK_IS_LABEL(w) ? gtk_label_get_text(GTK_LABEL(w)) : "";
-}
-
-GtkWidget *trouver(GtkWidget *racine, GType type, const char *texte)
-{
-    if (G_TYPE_CHECK_INSTANCE_TYPE(racine, type) && (!texte || texte_de(racine) == texte))
-        return racine;
-    GtkWidget *trouve = nullptr;
-    if (GTK_IS_CONTAINER(racine)) {
-        GList *enfants = gtk_container_get_children(GTK_CONTAINER(racine));
-        for (GList *l = enfants; l && !trouve; l = l->next)
-            trouve = trouver(GTK_WIDGET(l->data), type, texte);
-        g_list_free(enfants);
-    }
-    return trouve;
-}
-
-void fermer_par_le_cadre(GtkWidget *fenetre)
-{
-    demander_fermeture(fenetre);
-    vider_evenements();
 }
 
 void detruire_fenetres()
@@ -91,17 +71,35 @@ void detruire_fenetres()
     vider_evenements();
 }
 
-/* RGB bytes, row after row, of a pixbuf without its row padding. */
-static std::string octets(GdkPixbuf *pb)
+static GtkWidget *bouton(GtkWidget *w, const char *texte)
 {
-    int l = gdk_pixbuf_get_width(pb), h = gdk_pixbuf_get_height(pb);
-    int n = gdk_pixbuf_get_n_channels(pb), pas = gdk_pixbuf_get_rowstride(pb);
-    const guchar *p = gdk_pixbuf_get_pixels(pb);
-    std::string o = std::to_string(l) + "x" + std::to_string(h) + ":";
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < l; x++)
-            o.append(reinterpret_cast<const char *>(p + y * pas + x * n), 3);
-    return o;
+    GtkWidget *enfant = GTK_IS_BUTTON(w) ? gtk_bin_get_child(GTK_BIN(w)) : nullptr;
+    if (enfant && GTK_IS_LABEL(enfant) &&
+        !std::strcmp(gtk_label_get_text(GTK_LABEL(enfant)), texte))
+        return w;
+    GtkWidget *trouve = nullptr;
+    GList *enfants = GTK_IS_CONTAINER(w) ? gtk_container_get_children(GTK_CONTAINER(w)) : nullptr;
+    for (GList *l = enfants; l && !trouve; l = l->next)
+        trouve = bouton(GTK_WIDGET(l->data), texte);
+    g_list_free(enfants);
+    return trouve;
+}
+
+void cliquer(GtkWidget *racine, const char *texte)
+{
+    gtk_button_clicked(GTK_BUTTON(bouton(racine, texte)));
+}
+
+void fermer_par_le_cadre(GtkWidget *fenetre)
+{
+    XEvent ev = {};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = GDK_WINDOW_XID(fenetre->window);
+    ev.xclient.message_type = gdk_x11_get_xatom_by_name("WM_PROTOCOLS");
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(gdk_x11_get_xatom_by_name("WM_DELETE_WINDOW"));
+    XSendEvent(GDK_WINDOW_XDISPLAY(fenetre->window), ev.xclient.window, False, NoEventMask, &ev);
+    vider_evenements();
 }
 
 static GdkPixbuf *image_de(GtkWidget *w)
@@ -111,68 +109,41 @@ static GdkPixbuf *image_de(GtkWidget *w)
                                         w->allocation.width, w->allocation.height);
 }
 
-std::string pixels(GtkWidget *w)
+static std::string octets(GdkPixbuf *pb)
 {
-    GdkPixbuf *pb = image_de(w);
-    std::string o = octets(pb);
+    int l = gdk_pixbuf_get_width(pb), h = gdk_pixbuf_get_height(pb);
+    std::string o = std::to_string(l) + "x" + std::to_string(h) + ":";
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < l; x++)
+            o.append(reinterpret_cast<const char *>(gdk_pixbuf_get_pixels(pb)) +
+                         y * gdk_pixbuf_get_rowstride(pb) + x * gdk_pixbuf_get_n_channels(pb),
+                     3);
     g_object_unref(pb);
     return o;
 }
 
-bool vierge(GtkWidget *w)
+std::string pixels(GtkWidget *w)
 {
-    std::string o = pixels(w);
-    size_t debut = o.find(':') + 1;
-    for (size_t k = debut; k < o.size(); k++)
-        if (o[k] != o[debut + (k - debut) % 3])
-            return false;
-    return true;
+    return octets(image_de(w));
 }
 
-static std::string chemin(const char *nom)
+bool comme_la_reference(GtkWidget *w, const char *nom)
 {
-    return std::string(DOSSIER_REFERENCES) + "/" + nom + ".png";
-}
-
-bool comme_la_reference(GtkWidget *w, std::initializer_list<const char *> noms)
-{
-    if (noms.size() == 1 && g_strcmp0(g_getenv("REFERENCES"), "ecrire") == 0) {
-        GdkPixbuf *pb = image_de(w);
-        gdk_pixbuf_save(pb, chemin(*noms.begin()).c_str(), "png", nullptr, nullptr);
-        g_object_unref(pb);
-        return true;
-    }
-    std::string attendu;
-    for (const char *nom : noms) {
-        GdkPixbuf *pb = gdk_pixbuf_new_from_file(chemin(nom).c_str(), nullptr);
-        if (!pb)
-            return false;
-        std::string o = octets(pb);
-        g_object_unref(pb);
-        if (attendu.empty())
-            attendu = o;
-        for (size_t k = 0; k < o.size() && o.size() == attendu.size(); k++)
-            attendu[k] = std::min(attendu[k], o[k], [](char a, char b) {
-                return static_cast<guchar>(a) < static_cast<guchar>(b);
-            });
-    }
-    return pixels(w) == attendu;
+    std::string chemin = std::string(DOSSIER_REFERENCES "/") + nom + ".png";
+    if (g_strcmp0(g_getenv("REFERENCES"), "ecrire") == 0)
+        return gdk_pixbuf_save(image_de(w), chemin.c_str(), "png", nullptr, nullptr);
+    GdkPixbuf *pb = gdk_pixbuf_new_from_file(chemin.c_str(), nullptr);
+    return pb && octets(pb) == pixels(w);
 }
 
 } // namespace outils
 
-/* The programs' calls to these go through the counting below first: the
-   test programs are linked with -Wl,--wrap for each of them. */
+/* The programs' calls to these reach the counting below first. */
 namespace
 {
 int gc = 0;
 long lignes = 0, declencheur = -1;
 std::function<void()> action_prevue;
-
-void gc_fini(gpointer, GObject *)
-{
-    gc--;
-}
 } // namespace
 
 extern "C" {
@@ -183,7 +154,8 @@ GdkGC *__wrap_gdk_gc_new(GdkDrawable *d)
 {
     GdkGC *g = __real_gdk_gc_new(d);
     gc++;
-    g_object_weak_ref(G_OBJECT(g), gc_fini, nullptr);
+    g_object_weak_ref(
+        G_OBJECT(g), [](gpointer, GObject *) { gc--; }, nullptr);
     return g;
 }
 

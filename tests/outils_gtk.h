@@ -1,9 +1,10 @@
 /*
- * Support shared by the window tests of both programs: they run in a real
- * X server (Xvfb), inside the toolkit's main loop as the programs do, with
- * the toolkit's warnings and criticals fatal. Pictures of windows are
- * compared with stored ones (tests/references), and the test programs'
- * link counts what the programs' own code asks of the drawing layer.
+ * Support shared by the window tests of both programs. They run in a real
+ * X server (Xvfb), every test inside the toolkit's main loop as the
+ * programs' callbacks run, with the toolkit's warnings and criticals
+ * fatal. What windows show is compared with stored pictures, and the test
+ * programs' link counts what the programs' own code asks of the drawing
+ * layer (-Wl,--wrap of gdk_gc_new and gdk_draw_line).
  */
 #pragma once
 
@@ -15,37 +16,30 @@
 namespace outils
 {
 
-/* Initialises the toolkit for a test program; warnings abort. */
-void preparer(int *argc, char ***argv);
-/* Runs corps inside gtk_main, as a callback of the program would run. */
+/* main() of a test program: all its tests, run from within gtk_main. */
+int lancer_les_tests(int argc, char **argv);
+/* Runs corps in a main loop of its own, which a quit inside it ends. */
 void dans_la_boucle(const std::function<void()> &corps);
 /* Handles every pending event, once the X server has answered. */
 void vider_evenements();
 /* Runs action from the next events handled, as a click made meanwhile. */
 void bientot(const std::function<void()> &action);
-
-/* The first widget below racine of type type whose label, if texte is
-   given, is texte. */
-GtkWidget *trouver(GtkWidget *racine, GType type, const char *texte = nullptr);
-/* Sends a top-level window the close request of its frame (WM_DELETE_WINDOW)
-   through the X server, as a window manager does, and handles it. */
-void fermer_par_le_cadre(GtkWidget *fenetre);
 /* Destroys every top-level window a test left (not the toolkit's popups). */
 void detruire_fenetres();
+/* Emits "clicked" on the button labelled texte below racine. */
+void cliquer(GtkWidget *racine, const char *texte);
+/* The close request of a window's frame, sent through the X server as a
+   window manager does (WM_DELETE_WINDOW), and handled. */
+void fermer_par_le_cadre(GtkWidget *fenetre);
 
-/* What the widget's window shows, as RGB bytes. */
+/* What the widget's window shows: its size, then its RGB bytes. */
 std::string pixels(GtkWidget *w);
-/* Whether it shows one colour only. */
-bool vierge(GtkWidget *w);
-/* Whether the widget shows exactly the stored picture of that name, or with
-   several names their union (black drawn over the same background). With
-   REFERENCES=ecrire in the environment, a single picture is stored from
-   what the widget shows instead. */
-bool comme_la_reference(GtkWidget *w, std::initializer_list<const char *> noms);
+/* Whether it shows exactly the picture tests/references/nom.png. With
+   REFERENCES=ecrire in the environment, stores what it shows there. */
+bool comme_la_reference(GtkWidget *w, const char *nom);
 
-/* Counted over the programs' own calls: graphics contexts alive, lines
-   drawn; and action run from the events handled after the n-th line drawn
-   from now. */
+/* Graphics contexts of the programs' code still alive; lines it drew;
+   action run from the events handled after the n-th line from now. */
 int gc_vivants();
 long lignes_tracees();
 void apres_lignes(long n, const std::function<void()> &action);

@@ -1,7 +1,23 @@
 #!/bin/bash
-# Runs a real program, driven by the pilot module, and checks that it ends
-# by itself with status 0, whatever it was doing. A plot of 10^8 points that
-# went on to its end would take many minutes, so the 60 s watchdog is far
-# from any run, slow or fast.
-#   quitter.sh PROGRAMME MODULE 'SCRIPT'        (inside an X server)
-PILOTE=$3 timeout -s KILL 60 "$1" --gtk-module="$2"
+# The real programs end with status 0 when asked to, whatever they are
+# doing: tourbel from "Fermer" in the middle of two nested plots of 10^8
+# points (which would run for many minutes: hence the 60 s watchdog, far
+# from any run), ramelle from "Fermer" after a "Zoom". xdotool clicks where
+# the stored pictures of the windows (tests/references) show each widget.
+#   quitter.sh PROGRAMME...           (inside an X server)
+set -u
+clic() { xdotool mousemove --window "$fenetre" "$1" "$2" click "${@:3}" 1; }
+for programme; do
+    timeout -s KILL 60 "$programme" &
+    case $(basename "$programme") in
+    tourbel)
+        fenetre=$(xdotool search --sync --onlyvisible --name '^Attracteur')
+        clic 520 70 --repeat 3 && xdotool type 100000000 # "Nbr. pt. = "
+        clic 515 126 && clic 370 126 # "Vue 3D", then "selon y et z" inside its plot
+        clic 500 158 ;;              # "Fermer"
+    ramelle)
+        fenetre=$(xdotool search --sync --onlyvisible --name '^Diagramme')
+        clic 396 13 && clic 666 13 ;; # "Zoom", "Fermer"
+    esac
+    wait $! || { echo "$programme: status $?" >&2; exit 1; }
+done

@@ -16,7 +16,7 @@
  * earlier one (a plot) is still running, as a person's click would. A
  * command that finds nothing to act on ends the program with status 3.
  */
-#include "cadre.h"
+#include <gtk/gtk.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -86,8 +86,6 @@ gboolean executer(gpointer donnee)
         gtk_button_clicked(GTK_BUTTON(w));
     else if (verbe == "texte")
         gtk_entry_set_text(GTK_ENTRY(w), fin.c_str());
-    else if (verbe == "fermer")
-        demander_fermeture(w);
     else if (verbe == "capture")
         capturer(w, fin);
     else
