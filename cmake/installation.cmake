@@ -12,20 +12,21 @@ if(TARGET ramelle)
   list(APPEND PROGRAMMES_INSTALLES ramelle)
 endif()
 
-# Manual pages go out compressed, as Debian wants them; -n keeps the
-# archive free of a time stamp, so the package is the same at each build.
+# Manual pages and the changelog go out compressed, as Debian wants them;
+# -n keeps the archive free of a time stamp, so the package is the same at
+# each build.
 find_program(GZIP gzip REQUIRED)
-function(compresser_page programme)
-  set(source ${PROJECT_SOURCE_DIR}/donnees/${programme}/${programme}.1)
-  set(page ${CMAKE_BINARY_DIR}/man/${programme}.1.gz)
+function(compresser source nom destination)
+  set(gz ${CMAKE_BINARY_DIR}/gz/${nom})
   add_custom_command(
-    OUTPUT ${page}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND ${GZIP} -9n -c ${source} > ${page}
+    OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/gz
+    COMMAND ${GZIP} -9n -c ${source} > ${gz}
     DEPENDS ${source}
     VERBATIM)
-  add_custom_target(page_${programme} ALL DEPENDS ${page})
-  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  string(MAKE_C_IDENTIFIER gz_${nom} cible)
+  add_custom_target(${cible} ALL DEPENDS ${gz})
+  install(FILES ${gz} DESTINATION ${destination})
 endfunction()
 
 # A program with its desktop id (org.example.Tourbel for tourbel).
@@ -36,11 +37,18 @@ function(installer_programme programme)
   set(id org.example.${initiale}${suite})
   set(donnees ${PROJECT_SOURCE_DIR}/donnees/${programme})
   install(TARGETS ${programme} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The package's binaries lose the compilers' names too, as Debian's own
+  # do (strip alone keeps them).
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${programme}\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
   install(FILES ${donnees}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${donnees}/${id}.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${donnees}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  compresser_page(${programme})
+  compresser(${donnees}/${programme}.1 ${programme}.1.gz ${CMAKE_INSTALL_MANDIR}/man1)
   set(ENTREES_BUREAU ${ENTREES_BUREAU} ${donnees}/${id}.desktop PARENT_SCOPE)
   set(METAINFOS ${METAINFOS} ${donnees}/${id}.metainfo.xml PARENT_SCOPE)
 endfunction()
@@ -50,6 +58,10 @@ foreach(programme IN LISTS PROGRAMMES_INSTALLES)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/donnees/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${PAQUET_NOM})
+compresser(${PROJECT_SOURCE_DIR}/donnees/changelog changelog.Debian.gz
+           ${CMAKE_INSTALL_DATADIR}/doc/${PAQUET_NOM})
+install(FILES ${PROJECT_SOURCE_DIR}/donnees/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${PAQUET_NOM})
 
 # ---- The Debian package: cpack -G DEB in build/ ----
 set(CPACK_GENERATOR DEB)
@@ -63,10 +75,34 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/tourbel)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The architecture is the compiler's target, arm64 in a cross build, not
+# the machine's; dpkg-shlibdeps reads the libraries of the binaries' own
+# architecture (the multiarch :arm64 ones there).
+execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+                OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
 # The libraries the binaries link decide the dependencies (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-# Whatever the umask of the machine that builds it.
+# Read by cpack when it runs: the package's dates are those of the last
+# commit (SOURCE_DATE_EPOCH, unless set already; the changelog's date in a
+# copy without git), so that the same commit gives the same bytes.
+set(CPACK_CHAOS_SOURCES ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackProjet.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} @ONLY CONTENT [[
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  execute_process(COMMAND git -C ${CPACK_CHAOS_SOURCES} log -1 --format=%ct
+                  OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  if(NOT date)
+    execute_process(COMMAND dpkg-parsechangelog -l ${CPACK_CHAOS_SOURCES}/donnees/changelog
+                            -STimestamp OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE)
+  endif()
+  set(ENV{SOURCE_DATE_EPOCH} ${date})
+endif()
+]])
+# Folders as Debian wants them. CMake creates them with this mode, which
+# the umask still narrows: packages are made under umask 022
+# (outils/verifier-paquet sets it).
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # The summary above is the first line; this is the long description.
@@ -90,9 +126,13 @@ if(CHAOS_TESTS AND NOT CHAOS_SANITISEURS)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
   find_program(APPSTREAMCLI appstreamcli REQUIRED)
   find_program(DPKG_SHLIBDEPS dpkg-shlibdeps REQUIRED)
+  find_program(LINTIAN lintian REQUIRED)
   set(VERIFIER ${PROJECT_SOURCE_DIR}/outils/verifier-paquet)
 
+  # desktop-file-validate ends well on a mere hint, such as a second main
+  # category that shows a program twice in some menus: any word fails.
   add_test(NAME entrees_bureau_valides COMMAND ${DESKTOP_FILE_VALIDATE} ${ENTREES_BUREAU})
+  set_tests_properties(entrees_bureau_valides PROPERTIES FAIL_REGULAR_EXPRESSION .)
   add_test(NAME metainfo_valides COMMAND ${APPSTREAMCLI} validate --no-net ${METAINFOS})
   # Both install into a temporary folder, and the package's check runs the
   # programs installed from it, hence the X server.
@@ -101,5 +141,14 @@ if(CHAOS_TESTS AND NOT CHAOS_SANITISEURS)
   add_test(NAME paquet_debian
            COMMAND ${CMAKE_COMMAND} -E env MODULE_PILOTE=$<TARGET_FILE:pilote>
                    ${ECRAN_TEST} ${VERIFIER} paquet ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
-  set_tests_properties(installation_prefixe paquet_debian PROPERTIES TIMEOUT 120)
+  # Two package-only builds of the tracked files, with the copies' own
+  # toolchain file in a cross build.
+  if(CMAKE_TOOLCHAIN_FILE)
+    cmake_path(RELATIVE_PATH CMAKE_TOOLCHAIN_FILE BASE_DIRECTORY ${PROJECT_SOURCE_DIR}
+               OUTPUT_VARIABLE chaine)
+    set(chaine -DCMAKE_TOOLCHAIN_FILE=${chaine})
+  endif()
+  add_test(NAME paquet_reproductible
+           COMMAND ${VERIFIER} reproductible ${PROJECT_SOURCE_DIR} ${chaine})
+  set_tests_properties(installation_prefixe paquet_debian paquet_reproductible PROPERTIES TIMEOUT 300)
 endif()
