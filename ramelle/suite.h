@@ -42,8 +42,6 @@ void diagramme_tranche(int premier, int nombre, float *temp);
    128-bit vectors every processor of the architecture has (SSE2 on x86,
    NEON on aarch64), is always possible; the AVX ones only on x86. */
 enum chemin { chemin_base, chemin_avx2, chemin_avx512 };
-/* The former name of chemin_base, until every caller has the new one. */
-constexpr chemin chemin_sse2 = chemin_base;
 constexpr int NB_CHEMINS = 3;
 bool chemin_possible(chemin c);
 const char *nom_chemin(chemin c);
