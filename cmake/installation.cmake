@@ -139,8 +139,7 @@ if(CHAOS_TESTS AND NOT CHAOS_SANITISEURS)
   add_test(NAME installation_prefixe
            COMMAND ${VERIFIER} installation ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
   add_test(NAME paquet_debian
-           COMMAND ${CMAKE_COMMAND} -E env MODULE_PILOTE=$<TARGET_FILE:pilote>
-                   ${ECRAN_TEST} ${VERIFIER} paquet ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
+           COMMAND ${ECRAN_TEST} ${VERIFIER} paquet ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
   # Two package-only builds of the tracked files, with the copies' own
   # toolchain file in a cross build.
   if(CMAKE_TOOLCHAIN_FILE)

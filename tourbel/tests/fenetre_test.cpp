@@ -150,7 +150,7 @@ TEST_F(Tourbel, UnTraceImbriqueVaASaFinPuisLeTraceReprend)
 TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
 {
     GtkWidget *scroll = cle(CLE_SCROLL), *ancienne = zone();
-    ecrire(CLE_NB, "100000000");
+    ecrire(CLE_NB, "20000");
     /* "Effacer" while drawing: the plot ends, the old area with it. */
     g_object_add_weak_pointer(G_OBJECT(ancienne), reinterpret_cast<gpointer *>(&ancienne));
     outils::apres_lignes(100, [&] { cliquer("Effacer"); });
@@ -202,7 +202,7 @@ TEST_F(Tourbel, TextesDesChamps)
 TEST_F(Tourbel, AidePuisQuitterPendantDesTracesImbriques)
 {
     /* "Aide" leaves the plot running; a quit ends every plot at once. */
-    ecrire(CLE_NB, "100000000");
+    ecrire(CLE_NB, "20000");
     outils::dans_la_boucle([&] {
         outils::apres_lignes(100, [&] {
             cliquer("Aide");
