@@ -61,16 +61,6 @@ void vider_evenements()
     }
 }
 
-void detruire_fenetres()
-{
-    GList *fenetres = gtk_window_list_toplevels();
-    for (GList *l = fenetres; l; l = l->next)
-        if (GTK_WINDOW(l->data)->type == GTK_WINDOW_TOPLEVEL)
-            gtk_widget_destroy(GTK_WIDGET(l->data));
-    g_list_free(fenetres);
-    vider_evenements();
-}
-
 static GtkWidget *bouton(GtkWidget *w, const char *texte)
 {
     GtkWidget *enfant = GTK_IS_BUTTON(w) ? gtk_bin_get_child(GTK_BIN(w)) : nullptr;
@@ -122,29 +112,28 @@ static std::string octets(GdkPixbuf *pb)
     return o;
 }
 
-std::string pixels(GtkWidget *w)
-{
-    return octets(image_de(w));
-}
-
 bool comme_la_reference(GtkWidget *w, const char *nom)
 {
     std::string chemin = std::string(DOSSIER_REFERENCES "/") + nom + ".png";
     if (g_strcmp0(g_getenv("REFERENCES"), "ecrire") == 0)
         return gdk_pixbuf_save(image_de(w), chemin.c_str(), "png", nullptr, nullptr);
     GdkPixbuf *pb = gdk_pixbuf_new_from_file(chemin.c_str(), nullptr);
-    return pb && octets(pb) == pixels(w);
+    return pb && octets(pb) == octets(image_de(w));
 }
 
 } // namespace outils
 
 /* The programs' calls to these reach the counting below first. */
-namespace
+int outils::gc_vivants = 0;
+long outils::lignes_tracees = 0;
+static long declencheur = -1;
+static std::function<void()> action_prevue;
+
+void outils::apres_lignes(long n, const std::function<void()> &action)
 {
-int gc = 0;
-long lignes = 0, declencheur = -1;
-std::function<void()> action_prevue;
-} // namespace
+    declencheur = lignes_tracees + n;
+    action_prevue = action;
+}
 
 extern "C" {
 GdkGC *__real_gdk_gc_new(GdkDrawable *d);
@@ -153,32 +142,16 @@ void __real_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, g
 GdkGC *__wrap_gdk_gc_new(GdkDrawable *d)
 {
     GdkGC *g = __real_gdk_gc_new(d);
-    gc++;
+    outils::gc_vivants++;
     g_object_weak_ref(
-        G_OBJECT(g), [](gpointer, GObject *) { gc--; }, nullptr);
+        G_OBJECT(g), [](gpointer, GObject *) { outils::gc_vivants--; }, nullptr);
     return g;
 }
 
 void __wrap_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2)
 {
     __real_gdk_draw_line(d, g, x1, y1, x2, y2);
-    if (++lignes == declencheur)
+    if (++outils::lignes_tracees == declencheur)
         outils::bientot(action_prevue);
 }
-}
-
-int outils::gc_vivants()
-{
-    return gc;
-}
-
-long outils::lignes_tracees()
-{
-    return lignes;
-}
-
-void outils::apres_lignes(long n, const std::function<void()> &action)
-{
-    declencheur = lignes + n;
-    action_prevue = action;
 }

@@ -24,24 +24,20 @@ void dans_la_boucle(const std::function<void()> &corps);
 void vider_evenements();
 /* Runs action from the next events handled, as a click made meanwhile. */
 void bientot(const std::function<void()> &action);
-/* Destroys every top-level window a test left (not the toolkit's popups). */
-void detruire_fenetres();
 /* Emits "clicked" on the button labelled texte below racine. */
 void cliquer(GtkWidget *racine, const char *texte);
 /* The close request of a window's frame, sent through the X server as a
    window manager does (WM_DELETE_WINDOW), and handled. */
 void fermer_par_le_cadre(GtkWidget *fenetre);
 
-/* What the widget's window shows: its size, then its RGB bytes. */
-std::string pixels(GtkWidget *w);
 /* Whether it shows exactly the picture tests/references/nom.png. With
    REFERENCES=ecrire in the environment, stores what it shows there. */
 bool comme_la_reference(GtkWidget *w, const char *nom);
 
 /* Graphics contexts of the programs' code still alive; lines it drew;
    action run from the events handled after the n-th line from now. */
-int gc_vivants();
-long lignes_tracees();
+extern int gc_vivants;
+extern long lignes_tracees;
 void apres_lignes(long n, const std::function<void()> &action);
 
 } // namespace outils
