@@ -1,31 +1,26 @@
 /* Support of the window tests: see outils_gtk.h. */
 #include "outils_gtk.h"
 
-/* Before the X headers, whose None is a macro. */
 #include <gtest/gtest.h>
-
-#include <gdk/gdkx.h>
 
 #include <clocale>
 #include <cstring>
+#include <string>
 
-namespace outils
-{
+using action = std::function<void()>;
 
-static gboolean lancer(gpointer donnee)
+void outils::bientot(const action &a)
 {
-    auto *action = static_cast<std::function<void()> *>(donnee);
-    (*action)();
-    delete action;
-    return FALSE;
+    g_idle_add(
+        [](gpointer p) {
+            (*static_cast<action *>(p))();
+            delete static_cast<action *>(p);
+            return FALSE;
+        },
+        new action(a));
 }
 
-void bientot(const std::function<void()> &action)
-{
-    g_idle_add(lancer, new std::function<void()>(action));
-}
-
-void dans_la_boucle(const std::function<void()> &corps)
+void outils::dans_la_boucle(const action &corps)
 {
     bientot([&] {
         corps();
@@ -34,14 +29,13 @@ void dans_la_boucle(const std::function<void()> &corps)
     gtk_main();
 }
 
-int lancer_les_tests(int argc, char **argv)
+int outils::lancer_les_tests(int argc, char **argv)
 {
     gtk_init(&argc, &argv);
     /* Run under a French locale, the tests must really have it. */
-    const char *langue = g_getenv("LC_ALL");
-    if (langue && g_str_has_prefix(langue, "fr_FR") &&
-        std::strcmp(localeconv()->decimal_point, ",") != 0)
-        g_error("%s is missing (outils/installer generates it)", langue);
+    if (g_str_has_prefix(g_getenv("LC_ALL") ? g_getenv("LC_ALL") : "", "fr") &&
+        *localeconv()->decimal_point != ',')
+        g_error("LC_ALL=%s is missing (outils/installer generates it)", g_getenv("LC_ALL"));
     g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL));
     /* A blinking cursor would make pictures depend on the time. */
     g_object_set(gtk_settings_get_default(), "gtk-cursor-blink", FALSE, NULL);
@@ -51,7 +45,7 @@ int lancer_les_tests(int argc, char **argv)
     return statut;
 }
 
-void vider_evenements()
+void outils::vider_evenements()
 {
     for (int tour = 0; tour < 3; tour++) {
         gdk_flush();
@@ -63,11 +57,9 @@ void vider_evenements()
 
 static GtkWidget *bouton(GtkWidget *w, const char *texte)
 {
-    GtkWidget *enfant = GTK_IS_BUTTON(w) ? gtk_bin_get_child(GTK_BIN(w)) : nullptr;
-    if (enfant && GTK_IS_LABEL(enfant) &&
-        !std::strcmp(gtk_label_get_text(GTK_LABEL(enfant)), texte))
+    GtkWidget *trouve = nullptr, *enfant = GTK_IS_BUTTON(w) ? GTK_BIN(w)->child : nullptr;
+    if (enfant && GTK_IS_LABEL(enfant) && !strcmp(gtk_label_get_text(GTK_LABEL(enfant)), texte))
         return w;
-    GtkWidget *trouve = nullptr;
     GList *enfants = GTK_IS_CONTAINER(w) ? gtk_container_get_children(GTK_CONTAINER(w)) : nullptr;
     for (GList *l = enfants; l && !trouve; l = l->next)
         trouve = bouton(GTK_WIDGET(l->data), texte);
@@ -75,64 +67,56 @@ static GtkWidget *bouton(GtkWidget *w, const char *texte)
     return trouve;
 }
 
-void cliquer(GtkWidget *racine, const char *texte)
+void outils::cliquer(GtkWidget *racine, const char *texte)
 {
     gtk_button_clicked(GTK_BUTTON(bouton(racine, texte)));
 }
 
-void fermer_par_le_cadre(GtkWidget *fenetre)
+void outils::fermer_par_le_cadre(GtkWidget *fenetre)
 {
-    XEvent ev = {};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = GDK_WINDOW_XID(fenetre->window);
-    ev.xclient.message_type = gdk_x11_get_xatom_by_name("WM_PROTOCOLS");
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(gdk_x11_get_xatom_by_name("WM_DELETE_WINDOW"));
-    XSendEvent(GDK_WINDOW_XDISPLAY(fenetre->window), ev.xclient.window, False, NoEventMask, &ev);
+    GdkEvent *demande = gdk_event_new(GDK_DELETE);
+    demande->any.window = GDK_WINDOW(g_object_ref(fenetre->window));
+    gdk_event_put(demande);
+    gdk_event_free(demande);
     vider_evenements();
 }
 
-static GdkPixbuf *image_de(GtkWidget *w)
-{
-    vider_evenements();
-    return gdk_pixbuf_get_from_drawable(nullptr, w->window, nullptr, 0, 0, 0, 0,
-                                        w->allocation.width, w->allocation.height);
-}
-
+/* Size and RGB bytes of a picture, which it releases. */
 static std::string octets(GdkPixbuf *pb)
 {
     int l = gdk_pixbuf_get_width(pb), h = gdk_pixbuf_get_height(pb);
-    std::string o = std::to_string(l) + "x" + std::to_string(h) + ":";
+    std::string o = std::to_string(l) + "x" + std::to_string(h);
     for (int y = 0; y < h; y++)
         for (int x = 0; x < l; x++)
-            o.append(reinterpret_cast<const char *>(gdk_pixbuf_get_pixels(pb)) +
+            o.append(reinterpret_cast<char *>(gdk_pixbuf_get_pixels(pb)) +
                          y * gdk_pixbuf_get_rowstride(pb) + x * gdk_pixbuf_get_n_channels(pb),
                      3);
     g_object_unref(pb);
     return o;
 }
 
-bool comme_la_reference(GtkWidget *w, const char *nom)
+bool outils::comme_la_reference(GtkWidget *w, const char *nom)
 {
     std::string chemin = std::string(DOSSIER_REFERENCES "/") + nom + ".png";
+    vider_evenements();
+    GdkPixbuf *vu = gdk_pixbuf_get_from_drawable(nullptr, w->window, nullptr, 0, 0, 0, 0,
+                                                 w->allocation.width, w->allocation.height);
     if (g_strcmp0(g_getenv("REFERENCES"), "ecrire") == 0)
-        return gdk_pixbuf_save(image_de(w), chemin.c_str(), "png", nullptr, nullptr);
-    GdkPixbuf *pb = gdk_pixbuf_new_from_file(chemin.c_str(), nullptr);
-    return pb && octets(pb) == octets(image_de(w));
+        gdk_pixbuf_save(vu, chemin.c_str(), "png", nullptr, nullptr);
+    GdkPixbuf *attendu = gdk_pixbuf_new_from_file(chemin.c_str(), nullptr);
+    return attendu && octets(attendu) == octets(vu);
 }
-
-} // namespace outils
 
 /* The programs' calls to these reach the counting below first. */
 int outils::gc_vivants = 0;
 long outils::lignes_tracees = 0;
 static long declencheur = -1;
-static std::function<void()> action_prevue;
+static action action_prevue;
 
-void outils::apres_lignes(long n, const std::function<void()> &action)
+void outils::apres_lignes(long n, const action &a)
 {
     declencheur = lignes_tracees + n;
-    action_prevue = action;
+    action_prevue = a;
 }
 
 extern "C" {

@@ -11,7 +11,6 @@
 #include <gtk/gtk.h>
 
 #include <functional>
-#include <string>
 
 namespace outils
 {
@@ -26,12 +25,10 @@ void vider_evenements();
 void bientot(const std::function<void()> &action);
 /* Emits "clicked" on the button labelled texte below racine. */
 void cliquer(GtkWidget *racine, const char *texte);
-/* The close request of a window's frame, sent through the X server as a
-   window manager does (WM_DELETE_WINDOW), and handled. */
+/* The close request of a window's frame, as a window manager sends it. */
 void fermer_par_le_cadre(GtkWidget *fenetre);
-
-/* Whether it shows exactly the picture tests/references/nom.png. With
-   REFERENCES=ecrire in the environment, stores what it shows there. */
+/* Whether w shows exactly the picture tests/references/nom.png, once every
+   pending event is handled. REFERENCES=ecrire stores what it shows there. */
 bool comme_la_reference(GtkWidget *w, const char *nom);
 
 /* Graphics contexts of the programs' code still alive; lines it drew;

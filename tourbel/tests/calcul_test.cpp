@@ -25,21 +25,12 @@ etat pas_de(etat e, float r, double h, int n = 1)
     return e;
 }
 
-TEST(Pas, ValeursExactes)
+TEST(Pas, UnPasAvecRLuEnSimplePrecision)
 {
-    EXPECT_EQ(dxdt(1, 3, 10), 20.0);
-    EXPECT_EQ(dydt(1, 2, 3, 28), 23.0);
-    /* b is the single-precision 2.666667 (2.6666669845581055), not 8/3. */
-    EXPECT_EQ(dzdt(1, 2, 3, B), -6.000000953674316);
-    /* One step: 9.9, 0.8601596146, 19.47115020 and so on. */
-    EXPECT_EQ(pas_de({11, 0, 20}, 28, 0.01),
-              etat({0x1.3cccccccccccdp+3, 0x1.b866d74be68acp-1, 0x1.3789d4caff4dfp+4}));
-    EXPECT_EQ(pas_de({11, 0, 20}, 28, 0.0001),
-              etat({0x1.5fa5e353f7ceep+3, 0x1.204cf77e71815p-7, 0x1.3fea27fb4c012p+4}));
-    /* r typed as 24.74 enters as 24.739999771118164. */
+    /* One step (1.1, 2.218069927, 2.940328617), r typed as 24.74 entering
+       as 24.739999771118164. */
     EXPECT_EQ(pas_de({1, 2, 3}, simple_precision(24.74), 0.01),
               etat({0x1.199999999999ap+0, 0x1.1be9b72270d25p+1, 0x1.785cb02912d37p+1}));
-    EXPECT_EQ(pas_de({11, 0, 20}, 28, 0), etat({11, 0, 20}));
     /* r beyond the float range: the nearest float, or infinity past half
        a unit in the last place above FLT_MAX. */
     EXPECT_EQ(simple_precision(double(FLT_MAX) + 0x1p102), FLT_MAX);
@@ -88,12 +79,9 @@ TEST(Vues, DecoupageAuxBordsEtValeursNonFinies)
         return couper_segment(x1, y1, x2, y2, seg.data());
     };
     /* A coordinate not finite, on either axis of either end: nothing drawn. */
-    for (int k = 0; k < 4; k++)
-        for (double v : {double(NAN), double(INFINITY), -double(INFINITY)}) {
-            double c[4] = {10, 20, 30, 40};
-            c[k] = v;
-            EXPECT_FALSE(couper(c[0], c[1], c[2], c[3])) << k << ' ' << v;
-        }
+    for (double v : {double(NAN), double(INFINITY), -double(INFINITY)})
+        EXPECT_FALSE(couper(v, 1, 2, 3) || couper(0, v, 2, 3) || couper(0, 1, v, 3) ||
+                     couper(0, 1, 2, v));
     /* Truncated toward zero, not floored. */
     ASSERT_TRUE(couper(499.9, -0.5, -0.99, -1.5));
     EXPECT_EQ(seg, (std::vector<int>{499, 0, 0, -1}));
