@@ -119,35 +119,7 @@ segment ; ramelle trace le diagramme de bifurcation de la suite logistique
 et zoome dans ses branches.")
 include(CPack)
 
-# ---- Their tests ----
-# Not in the sanitizer build: what they check is the same there, and a
-# package of instrumented binaries is nothing anyone installs.
+# Their tests: tests/paquet.cmake.
 if(CHAOS_TESTS AND NOT CHAOS_SANITISEURS)
-  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
-  find_program(APPSTREAMCLI appstreamcli REQUIRED)
-  find_program(DPKG_SHLIBDEPS dpkg-shlibdeps REQUIRED)
-  find_program(LINTIAN lintian REQUIRED)
-  set(VERIFIER ${PROJECT_SOURCE_DIR}/outils/verifier-paquet)
-
-  # desktop-file-validate ends well on a mere hint, such as a second main
-  # category that shows a program twice in some menus: any word fails.
-  add_test(NAME entrees_bureau_valides COMMAND ${DESKTOP_FILE_VALIDATE} ${ENTREES_BUREAU})
-  set_tests_properties(entrees_bureau_valides PROPERTIES FAIL_REGULAR_EXPRESSION .)
-  add_test(NAME metainfo_valides COMMAND ${APPSTREAMCLI} validate --no-net ${METAINFOS})
-  # Both install into a temporary folder, and the package's check runs the
-  # programs installed from it, hence the X server.
-  add_test(NAME installation_prefixe
-           COMMAND ${VERIFIER} installation ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
-  add_test(NAME paquet_debian
-           COMMAND ${ECRAN_TEST} ${VERIFIER} paquet ${CMAKE_BINARY_DIR} ${PROGRAMMES_INSTALLES})
-  # Two package-only builds of the tracked files, with the copies' own
-  # toolchain file in a cross build.
-  if(CMAKE_TOOLCHAIN_FILE)
-    cmake_path(RELATIVE_PATH CMAKE_TOOLCHAIN_FILE BASE_DIRECTORY ${PROJECT_SOURCE_DIR}
-               OUTPUT_VARIABLE chaine)
-    set(chaine -DCMAKE_TOOLCHAIN_FILE=${chaine})
-  endif()
-  add_test(NAME paquet_reproductible
-           COMMAND ${VERIFIER} reproductible ${PROJECT_SOURCE_DIR} ${chaine})
-  set_tests_properties(installation_prefixe paquet_debian paquet_reproductible PROPERTIES TIMEOUT 300)
+  include(${PROJECT_SOURCE_DIR}/tests/paquet.cmake)
 endif()
