@@ -9,15 +9,16 @@
 
 using action = std::function<void()>;
 
+static gboolean lancer(gpointer a)
+{
+    (*static_cast<action *>(a))();
+    delete static_cast<action *>(a);
+    return FALSE;
+}
+
 void outils::bientot(const action &a)
 {
-    g_idle_add(
-        [](gpointer p) {
-            (*static_cast<action *>(p))();
-            delete static_cast<action *>(p);
-            return FALSE;
-        },
-        new action(a));
+    g_idle_add(lancer, new action(a));
 }
 
 void outils::dans_la_boucle(const action &corps)
