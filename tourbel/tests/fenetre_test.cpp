@@ -126,13 +126,15 @@ TEST_F(Tourbel, UnTraceImbriqueVaASaFinPuisLeTraceReprend)
 
 TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
 {
-    GtkWidget *scroll = cle(CLE_SCROLL), *ancienne = zone();
+    GtkWidget *scroll = cle(CLE_SCROLL);
+    bool finie = false;
     ecrire(CLE_NB, "20000");
-    /* "Effacer" while drawing: the plot ends, the old area with it. */
-    g_object_add_weak_pointer(G_OBJECT(ancienne), reinterpret_cast<gpointer *>(&ancienne));
+    /* "Effacer" while drawing: the plot ends, and the old area with it. */
+    g_object_set_data_full(G_OBJECT(zone()), "fin", &finie,
+                           [](gpointer f) { *static_cast<bool *>(f) = true; });
     outils::apres_lignes(100, [&] { cliquer("Effacer"); });
     EXPECT_EQ(choisir(vues[3]), 100);
-    EXPECT_EQ(ancienne, nullptr);
+    EXPECT_TRUE(finie);
     EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vide"));
     /* And while the plot still waits for its window to come on screen. */
     outils::bientot([&] { cliquer("Effacer"); });
