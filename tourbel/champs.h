@@ -1,9 +1,8 @@
 /*
  * tourbel's path from the six fields to the segments on the screen: the
  * values a plot starts from, read from the fields' texts, and one step of
- * the plot with the segment it draws. The plot (dessin.cpp) and the fuzz
- * target (tests/fuzz) both go through here. GLib reads the numbers; no
- * toolkit here.
+ * the plot with the segment it draws, for the plot (dessin.cpp) and the
+ * unit tests. GLib reads the numbers; no toolkit here.
  */
 #pragma once
 

@@ -37,6 +37,19 @@ TEST(Pas, UnPasAvecRLuEnSimplePrecision)
     EXPECT_EQ(simple_precision(-double(FLT_MAX) - 0x1p103), -INFINITY);
 }
 
+TEST(Champs, NombreDePointsTronqueVersZero)
+{
+    /* The "Nb" text as a count: never rounded, none below 1 or past the
+       32-bit signed range, none from what is no number. */
+    const std::pair<const char *, int> cas[] = {
+        {"4000.9", 4000},  {"0.99", 0},  {"-3.7", 0}, {"2147483647", 2147483647},
+        {"2147483648", 0}, {"1e300", 0}, {"nan", 0},  {"douze", 0}};
+    for (auto [texte, attendu] : cas) {
+        const char *textes[NB_CHAMPS] = {"11", "0", "20", "28", "0.0001", texte};
+        EXPECT_EQ(depart_des_champs(textes).nb, attendu) << texte;
+    }
+}
+
 TEST(Pas, CentMillePasDepuisLesChampsParDefaut)
 {
     EXPECT_EQ(pas_de({11, 0, 20}, 28, 0.0001, 100000),
