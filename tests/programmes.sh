@@ -49,11 +49,10 @@ montre() {
     echec "does not show $2 ($references/$2.png)"
 }
 
-garer
 for programme; do
+    garer
     nom=essai-$(basename "$programme")
-    env -u DISPLAY "$programme" --display="$DISPLAY" --name="$nom" &
-    pid=$!
+    env -u DISPLAY "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
     case $(basename "$programme") in
     tourbel)
         fenetre principale '^Attracteur' && fenetre dessin '^Zone de dessin'
@@ -73,16 +72,14 @@ for programme; do
     ramelle)
         fenetre principale '^Diagramme'
         montre "$principale" ramelle-vide
-        zoom() { clic "$principale" 396 13 && garer && montre "$principale" "$1"; }
-        for vue in zoom1 zoom2 zoom3 entiere zoom1 zoom2 zoom3 entiere; do
-            zoom ramelle-$vue
+        # "Zoom" (column 396) or "Tracer" (130), then what the window shows.
+        voir() { clic "$principale" "$1" 13 && garer && montre "$principale" "ramelle-$2"; }
+        for vue in zoom1 zoom2 zoom3 entiere zoom1 zoom2 zoom3 entiere zoom1; do
+            voir 396 $vue
         done
         # "Tracer" draws over, without clearing nor moving the cycle on.
-        zoom ramelle-zoom1
-        clic "$principale" 130 13 && garer && montre "$principale" ramelle-zoom1+entiere
-        zoom ramelle-zoom2
+        voir 130 zoom1+entiere && voir 396 zoom2
         clic "$principale" 396 13 && clic "$principale" 666 13 ;; # "Zoom", "Fermer"
     esac
     wait "$pid" || echec "ended with status $?"
-    garer
 done
