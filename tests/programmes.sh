@@ -17,7 +17,7 @@ export LC_ALL=fr_FR.UTF-8 # as their users run them
 references=$(dirname "$0")/references
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-echec() { echo "$programme: $*" >&2; exit 1; }
+echec() { echo "$programme: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 # The pointer, away from every window: no widget under it lit, and no
 # window has the keyboard (it follows the pointer in a bare X server), so
 # no cursor blinks in a picture.
