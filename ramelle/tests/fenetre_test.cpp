@@ -57,7 +57,7 @@ TEST_F(Ramelle, ClicsEnAttenteImbriquesDansLeZoom)
 TEST_F(Ramelle, FenetreAgrandieMontreLesPointsAuDela)
 {
     /* The first level's points below row 600 show too, and in a window
-       taller than wide those of the third level below row 900. */
+       taller than wide the third level's, down to the area's last row. */
     gtk_window_resize(GTK_WINDOW(fenetre), 1500, 1250);
     outils::vider_evenements();
     cliquer("Zoom");
