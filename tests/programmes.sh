@@ -1,0 +1,85 @@
+#!/bin/bash
+# The real programs, as built or as installed from the package, driven as a
+# user drives them: xdotool clicks and keys where the stored pictures of the
+# windows (tests/references) show each widget, and their windows pictured
+# from outside (ImageMagick's import) and compared with those pictures,
+# byte for byte.
+#   programmes.sh PROGRAMME...        (inside an X server)
+# Each starts with the toolkit's standard options of its manual page only:
+# the display not in the environment but in --display, and --name, by
+# which its windows are found. tourbel: blank at start, a short plot in
+# each view from its own default point, after "Effacer", two rounds; then
+# "Fermer" in the middle of two nested long plots. ramelle: blank at start,
+# two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
+# "Fermer" during a drawing. Both end with status 0.
+set -u
+export LC_ALL=fr_FR.UTF-8 # as their users run them
+references=$(dirname "$0")/references
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+echec() { echo "$programme: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
+# The pointer, away from every window: no widget under it lit, and no
+# window has the keyboard (it follows the pointer in a bare X server), so
+# no cursor blinks in a picture.
+garer() { xdotool mousemove 2500 1500; }
+clic() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+champ() { clic "$1" "$2" "$3" && xdotool key ctrl+a type "$4"; }
+
+# $1 = the window titled $2, once shown, of the name given; none if the
+# program ends first, as it does when it ignores its options.
+fenetre() {
+    xdotool search --sync --onlyvisible --name "$2" >"$tmp/id" &
+    local recherche=$! fini
+    wait -n -p fini "$pid" "$recherche"
+    [[ ${fini:-} == "$recherche" ]] || { kill "$recherche"; echec "ended before showing its windows"; }
+    xdotool search --classname "^$nom\$" | grep -qxf "$tmp/id" || echec "--name=$nom is ignored"
+    read -r "$1" <"$tmp/id"
+}
+
+# Whether window $1 shows the picture $2. A plot ends, and the toolkit
+# repaints a button the pointer left, at no moment that shows from outside:
+# the window is pictured again until it shows the reference, 400 times at
+# most (some 20 s; a correct run needs a few at most), and the test's own
+# time limit stops a hung program.
+montre() {
+    convert "$references/$2.png" -depth 8 ppm:"$tmp/attendu"
+    for ((fois = 0; fois < 400; fois++)); do
+        import -silent -window "$1" -depth 8 ppm:- | cmp -s - "$tmp/attendu" && return
+    done
+    echec "does not show $2 ($references/$2.png)"
+}
+
+for programme; do
+    garer
+    nom=essai-$(basename "$programme")
+    env -u DISPLAY "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
+    case $(basename "$programme") in
+    tourbel)
+        fenetre principale '^Attracteur' && fenetre dessin '^Zone de dessin'
+        montre "$principale" tourbel-fenetre
+        # Side by side, as a user would set them, so that no window hides the drawing.
+        xdotool windowmove --sync "$dessin" 1400 0
+        montre "$dessin" tourbel-vide
+        champ "$principale" 300 70 0.002 && champ "$principale" 520 70 4000 # "h = ", "Nbr. pt. = "
+        vues=([1]=50 210 370 515)
+        for vue in 1 2 3 4 4 3 2 1; do
+            clic "$principale" 290 158 && montre "$dessin" tourbel-vide # "Effacer"
+            clic "$principale" "${vues[vue]}" 126 && montre "$dessin" tourbel-vue$vue
+        done
+        # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each, then "Fermer".
+        champ "$principale" 520 70 100000000
+        clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158 ;;
+    ramelle)
+        fenetre principale '^Diagramme'
+        montre "$principale" ramelle-vide
+        # "Zoom" (column 396) or "Tracer" (130), then what the window shows.
+        voir() { clic "$principale" "$1" 13 && garer && montre "$principale" "ramelle-$2"; }
+        for vue in zoom1 zoom2 zoom3 entiere zoom1 zoom2 zoom3 entiere zoom1; do
+            voir 396 $vue
+        done
+        # "Tracer" draws over, without clearing nor moving the cycle on.
+        voir 130 zoom1+entiere && voir 396 zoom2
+        clic "$principale" 396 13 && clic "$principale" 666 13 ;; # "Zoom", "Fermer"
+    esac
+    wait "$pid" || echec "ended with status $?"
+done
