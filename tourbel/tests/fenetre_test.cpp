@@ -34,11 +34,18 @@ const auto choisir = [](const char *vue) {
     cliquer(vue);
     return outils::lignes_tracees - avant;
 };
-/* Whether a handler hangs on w for a signal that tells of its end. */
+/* Whether a handler hangs on w for a signal that tells of its end; GAIL's,
+   which pass no data or w's accessible, are blocked meanwhile. */
 const auto surveille = [](GtkWidget *w) {
     bool oui = false;
+    auto gail = [w](auto bloquer) {
+        for (gpointer d : {gpointer(nullptr), gpointer(gtk_widget_get_accessible(w))})
+            bloquer(w, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, d);
+    };
+    gail(g_signal_handlers_block_matched);
     for (const char *signal : {"destroy", "hide", "unmap", "unrealize"})
         oui |= g_signal_has_handler_pending(w, g_signal_lookup(signal, GTK_TYPE_WIDGET), 0, FALSE);
+    gail(g_signal_handlers_unblock_matched);
     return oui;
 };
 
