@@ -56,7 +56,7 @@ void outils::vider_evenements()
     }
 }
 
-static GtkWidget *bouton(GtkWidget *w, const char *texte)
+GtkWidget *outils::bouton(GtkWidget *w, const char *texte)
 {
     GtkWidget *trouve = nullptr, *enfant = GTK_IS_BUTTON(w) ? GTK_BIN(w)->child : nullptr;
     if (enfant && GTK_IS_LABEL(enfant) && !strcmp(gtk_label_get_text(GTK_LABEL(enfant)), texte))

@@ -23,7 +23,8 @@ void dans_la_boucle(const std::function<void()> &corps);
 void vider_evenements();
 /* Runs action from the next events handled, as a click made meanwhile. */
 void bientot(const std::function<void()> &action);
-/* Emits "clicked" on the button labelled texte below racine. */
+/* The button labelled texte below racine; cliquer() emits its "clicked". */
+GtkWidget *bouton(GtkWidget *racine, const char *texte);
 void cliquer(GtkWidget *racine, const char *texte);
 /* The close request of a window's frame, as a window manager sends it. */
 void fermer_par_le_cadre(GtkWidget *fenetre);

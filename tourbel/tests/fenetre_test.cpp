@@ -13,6 +13,8 @@
 
 #include <clocale>
 #include <cstring>
+#include <gdk/gdkkeysyms.h>
+#include <string>
 
 namespace
 {
@@ -173,6 +175,76 @@ TEST_F(Tourbel, VirguleDecimaleSelonLaLangue)
     ecrire(CLE_NB, "4000");
     cliquer(vues[1]);
     EXPECT_TRUE(outils::comme_la_reference(zone(), virgule ? "tourbel-vue2" : "tourbel-point"));
+}
+
+TEST_F(Tourbel, LecteurDEcranEtClavier)
+{
+    /* Each field bears its label's text as its name, each view the title of
+       the group; the label and the control point at each other (the set of
+       the control read as is: GAIL's radio buttons warn when asked for it). */
+    const auto titre = [](GtkWidget *w) {
+        AtkObject *a = gtk_widget_get_accessible(w), *l;
+        AtkRelation *r =
+            atk_relation_set_get_relation_by_type(a->relation_set, ATK_RELATION_LABELLED_BY);
+        if (!r)
+            return std::string("?");
+        AtkRelationSet *s =
+            atk_object_ref_relation_set(l = ATK_OBJECT(atk_relation_get_target(r)->pdata[0]));
+        bool lie = atk_relation_set_contains_target(s, ATK_RELATION_LABEL_FOR, a);
+        g_object_unref(s);
+        return std::string(lie ? atk_object_get_name(l) : "?");
+    };
+    const char *champs[][2] = {{CLE_XO, "Xo ="}, {CLE_YO, "Yo ="}, {CLE_ZO, "Zo ="},
+                               {CLE_R, "r = "},  {CLE_H, "h = "},  {CLE_NB, "Nbr. pt. = "}};
+    for (auto [k, nom] : champs) {
+        EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(cle(k))), nom);
+        EXPECT_EQ(titre(cle(k)), nom);
+    }
+    for (const char *vue : vues)
+        EXPECT_EQ(titre(outils::bouton(fenetre, vue)), "Choix de l'espace de phase :");
+
+    /* The help dialog opens on the tutorial: the focused pane holds the text. */
+    cliquer("Aide");
+    GtkWidget *dialogue = gtk_grab_get_current();
+    EXPECT_STREQ(atk_object_get_description(
+                     gtk_widget_get_accessible(gtk_window_get_focus(GTK_WINDOW(dialogue)))),
+                 txt_help);
+    gtk_widget_destroy(dialogue);
+
+    /* By keyboard alone: six Tabs from the first field reach the first view,
+       Return plots it, the right arrow plots the next over it; Shift+Tab
+       from "Effacer" goes through the views from the last, Space plots. */
+    const auto touche = [](guint val, int modif = 0) {
+        for (GdkEventType t : {GDK_KEY_PRESS, GDK_KEY_RELEASE})
+            gdk_test_simulate_key(fenetre->window, -1, -1, val, GdkModifierType(modif), t);
+        outils::vider_evenements();
+    };
+    const auto dit = [] {
+        AtkObject *a = gtk_widget_get_accessible(zone());
+        const char *n = atk_object_get_name(a), *d = atk_object_get_description(a);
+        return atk_role_get_name(atk_object_get_role(a)) + std::string(" ") + (n ? n : "") + " : " +
+               (d ? d : "");
+    };
+    ecrire(CLE_H, "0.002");
+    ecrire(CLE_NB, "4000");
+    EXPECT_EQ(dit(), "image Attracteur de Tourbel : ");
+    for (int i = 0; i < 6; i++)
+        touche(GDK_Tab);
+    long avant = outils::lignes_tracees;
+    touche(GDK_Return);
+    touche(GDK_Right);
+    EXPECT_EQ(outils::lignes_tracees - avant, 8000);
+    EXPECT_EQ(dit(), "image Attracteur de Tourbel : Tracé « selon x et y » : Xo = 11, Yo = 0, Zo = "
+                     "20, r = 28, h = 0.002, 4000 points. Tracé « selon x et z » : Xo = 11, Yo = "
+                     "0, Zo = 20, r = 28, h = 0.002, 4000 points.");
+    gtk_widget_grab_focus(outils::bouton(fenetre, "Effacer"));
+    touche(GDK_space);
+    EXPECT_EQ(dit(), "image Attracteur de Tourbel : ");
+    for (int i = 0; i < 3; i++)
+        touche(GDK_Tab, GDK_SHIFT_MASK);
+    touche(GDK_space);
+    EXPECT_EQ(outils::lignes_tracees - avant, 12000);
+    EXPECT_EQ(gtk_window_get_focus(GTK_WINDOW(fenetre)), outils::bouton(fenetre, vues[2]));
 }
 
 } // namespace
