@@ -21,3 +21,17 @@ for programme; do
     esac
     wait $! || { echo "$programme: status $?" >&2; exit 1; }
 done
+# ---- tourbel by keyboard alone (for the driver of the real programs): from
+# the first field six Tabs reach "selon x et y", Space starts its plot, seen
+# as the drawing window, moved apart, changes; then Tab to "Fermer", Space.
+set -o pipefail
+timeout -s KILL 60 "$1" &
+fenetre=$(xdotool search --sync --onlyvisible --name '^Attracteur')
+dessin=$(xdotool search --sync --onlyvisible --name '^Zone de dessin')
+xdotool windowmove --sync "$dessin" 700 0 mousemove --window "$fenetre" 5 5
+vide=$(xwd -silent -id "$dessin" | md5sum)
+xdotool key --repeat 6 Tab key space
+while image=$(xwd -silent -id "$dessin" | md5sum) && [ "$image" = "$vide" ]; do :; done
+xdotool key --repeat 3 Tab key space
+wait $! || { echo "$1 (clavier): status $?" >&2; exit 1; }
+# ---- end of tourbel by keyboard alone
