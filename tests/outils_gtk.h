@@ -11,6 +11,7 @@
 #include <gtk/gtk.h>
 
 #include <functional>
+#include <string>
 
 namespace outils
 {
@@ -31,6 +32,8 @@ void fermer_par_le_cadre(GtkWidget *fenetre);
 /* Whether w shows exactly the picture tests/references/nom.png, once every
    pending event is handled. REFERENCES=ecrire stores what it shows there. */
 bool comme_la_reference(GtkWidget *w, const char *nom);
+/* What a screen reader finds on w: "role name (label) : description". */
+std::string dit(GtkWidget *w);
 
 /* Graphics contexts of the programs' code still alive; lines it drew;
    action run from the events handled after the n-th line from now. */

@@ -24,7 +24,6 @@ done
 # ---- tourbel by keyboard alone (for the driver of the real programs): from
 # the first field six Tabs reach "selon x et y", Space starts its plot, seen
 # as the drawing window, moved apart, changes; then Tab to "Fermer", Space.
-set -o pipefail
 timeout -s KILL 60 "$1" &
 fenetre=$(xdotool search --sync --onlyvisible --name '^Attracteur')
 dessin=$(xdotool search --sync --onlyvisible --name '^Zone de dessin')
