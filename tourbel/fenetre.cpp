@@ -120,7 +120,9 @@ static void lier(GtkWidget *controle, GtkWidget *label)
 }
 
 /* A labelled entry in a row of fields, kept on the main window under cle.
-   A screen reader names it by its label's text, as the eye reads it. */
+   A screen reader names it by its label's text, as the eye reads it.
+   Return in it does nothing: a plot starts from a view, and the default
+   button, which Return would otherwise press, is "Aide". */
 static void champ(GtkWidget *fenetre, GtkWidget *rangee, const char *titre, const char *texte,
                   const char *cle)
 {
