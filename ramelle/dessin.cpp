@@ -26,6 +26,22 @@ static GtkWidget *zone_prete(gpointer user_data)
     return zone;
 }
 
+/* Tells screen readers the range a drawing shows, after what the area
+   already shows; numbers with the decimal comma, as French writes them. */
+static void decrire(GtkWidget *zone, plage p)
+{
+    AtkObject *a = gtk_widget_get_accessible(zone);
+    const gchar *avant = atk_object_get_description(a);
+    gchar *recit =
+        g_strdup_printf("a de %.2f à %.2f et u de %.2f à %.2f", p.a_min, p.a_max, p.u_min, p.u_max);
+    gchar *tout = g_strconcat(avant ? avant : "", avant ? " " : "", "Diagramme pour ",
+                              g_strdelimit(recit, ".", ','), ".", NULL);
+
+    atk_object_set_description(a, tout);
+    g_free(recit);
+    g_free(tout);
+}
+
 void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
 {
     (void)widget;
@@ -41,6 +57,7 @@ void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
     std::vector<float> temp(NB_VALEURS);
     diagramme(temp.data());
     gdk_drawable_get_size(graph, &largeur, &hauteur);
+    decrire(zone, plage_visible(zoom, abs, ord, largeur, hauteur));
     std::vector<GdkPoint> points;
     for (point p : points_visibles(temp.data(), zoom, abs, ord, largeur, hauteur))
         points.push_back({p.x, p.y});

@@ -32,20 +32,29 @@ gint close_fenetre(GtkWidget *widget, GdkEvent *event, gpointer user_data)
     return FALSE;
 }
 
-/* Replaces the drawing area by a fresh, blank one at the same place, the
-   last child of the vertical box. Clearing never paints. */
+/* A blank drawing area of 800 x 600 as the last child of the vertical box,
+   named for screen readers; each drawing adds the range it shows to the
+   area's description (dessin.cpp). */
+static GtkWidget *nouvelle_zone(GtkWidget *fenetre)
+{
+    GtkWidget *zone = gtk_drawing_area_new();
+    AtkObject *a = gtk_widget_get_accessible(zone);
+
+    atk_object_set_role(a, ATK_ROLE_IMAGE);
+    atk_object_set_name(a, "Diagramme de bifurcation");
+    gtk_drawing_area_size(GTK_DRAWING_AREA(zone), 800, 600);
+    gtk_container_add(GTK_CONTAINER(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_BOITEV)), zone);
+    gtk_object_set_data(GTK_OBJECT(fenetre), CLE_ZONE, zone);
+    return zone;
+}
+
+/* Replaces the drawing area by a fresh, blank one at the same place.
+   Clearing never paints. */
 void effacer(GtkWidget *widget, gpointer user_data)
 {
     (void)widget;
-    GtkWidget *zone = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(user_data), CLE_ZONE));
-    GtkWidget *boite = GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(user_data), CLE_BOITEV));
-
-    gtk_widget_destroy(zone);
-    zone = gtk_drawing_area_new();
-    gtk_drawing_area_size(GTK_DRAWING_AREA(zone), 800, 600);
-    gtk_container_add(GTK_CONTAINER(boite), zone);
-    gtk_object_set_data(GTK_OBJECT(user_data), CLE_ZONE, zone);
-    gtk_widget_show(zone);
+    gtk_widget_destroy(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(user_data), CLE_ZONE)));
+    gtk_widget_show(nouvelle_zone(GTK_WIDGET(user_data)));
 }
 
 /* Ends a cycle: forgets the levels shown and draws the full view. */
@@ -93,7 +102,7 @@ static void bouton(GtkWidget *fenetre, GtkWidget *rangee, const char *titre, Gtk
 
 GtkWidget *construire_fenetre(void)
 {
-    GtkWidget *fenetre, *boitev, *boiteh, *zone;
+    GtkWidget *fenetre, *boitev, *boiteh;
 
     /* The window; its close ends the program. */
     fenetre = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -112,10 +121,7 @@ GtkWidget *construire_fenetre(void)
     bouton(fenetre, boiteh, "Fermer", GTK_SIGNAL_FUNC(close_fenetre));
 
     /* The drawing area, always the last child of the box. */
-    zone = gtk_drawing_area_new();
-    gtk_drawing_area_size(GTK_DRAWING_AREA(zone), 800, 600);
-    gtk_container_add(GTK_CONTAINER(boitev), zone);
-    gtk_object_set_data(GTK_OBJECT(fenetre), CLE_ZONE, zone);
+    nouvelle_zone(fenetre);
 
     gtk_widget_show_all(fenetre);
     return fenetre;

@@ -10,6 +10,7 @@
  */
 #include "suite.h"
 
+#include <algorithm>
 #include <cstring>
 
 /* The sweep step for parameters and starting values, added in float. */
@@ -280,4 +281,11 @@ std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord
         }
     }
     return points;
+}
+
+plage plage_visible(int zoom, int abs, int ord, int largeur, int hauteur)
+{
+    double z = zoom;
+    return {std::max(0.0, -abs / z), std::min(1.0, (largeur - abs) / z),
+            std::max(0.0, (ord - hauteur) / z), std::min(1.0, ord / z)};
 }

@@ -57,3 +57,11 @@ struct point {
    sweep. Coordinates are computed in double and truncated toward zero. */
 std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord, int largeur,
                                    int hauteur);
+
+/* The ranges of the parameter a and of the value u that a view at scale
+   zoom and origin (abs, ord) shows in a largeur x hauteur area, within the
+   diagram's own, 0 to 1 both. */
+struct plage {
+    double a_min, a_max, u_min, u_max;
+};
+plage plage_visible(int zoom, int abs, int ord, int largeur, int hauteur);

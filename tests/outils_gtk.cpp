@@ -56,7 +56,7 @@ void outils::vider_evenements()
     }
 }
 
-static GtkWidget *bouton(GtkWidget *w, const char *texte)
+GtkWidget *outils::bouton(GtkWidget *w, const char *texte)
 {
     GtkWidget *trouve = nullptr, *enfant = GTK_IS_BUTTON(w) ? GTK_BIN(w)->child : nullptr;
     if (enfant && GTK_IS_LABEL(enfant) && !strcmp(gtk_label_get_text(GTK_LABEL(enfant)), texte))
@@ -106,6 +106,18 @@ bool outils::comme_la_reference(GtkWidget *w, const char *nom)
         gdk_pixbuf_save(vu, chemin.c_str(), "png", nullptr, nullptr);
     GdkPixbuf *attendu = gdk_pixbuf_new_from_file(chemin.c_str(), nullptr);
     return attendu && octets(attendu) == octets(vu);
+}
+
+std::string outils::dit(GtkWidget *w)
+{
+    AtkObject *a = gtk_widget_get_accessible(w);
+    const char *n = atk_object_get_name(a), *d = atk_object_get_description(a);
+    /* The set as is: GAIL's radio buttons warn when first asked for theirs. */
+    AtkRelation *r =
+        atk_relation_set_get_relation_by_type(a->relation_set, ATK_RELATION_LABELLED_BY);
+    AtkObject *l = r ? ATK_OBJECT(atk_relation_get_target(r)->pdata[0]) : nullptr;
+    return atk_role_get_name(atk_object_get_role(a)) + (" " + std::string(n ? n : "")) +
+           (l ? " (" + std::string(atk_object_get_name(l)) + ")" : "") + " : " + (d ? d : "");
 }
 
 /* The programs' calls to these reach the counting below first. */

@@ -11,6 +11,7 @@
 #include <gtk/gtk.h>
 
 #include <functional>
+#include <string>
 
 namespace outils
 {
@@ -23,13 +24,16 @@ void dans_la_boucle(const std::function<void()> &corps);
 void vider_evenements();
 /* Runs action from the next events handled, as a click made meanwhile. */
 void bientot(const std::function<void()> &action);
-/* Emits "clicked" on the button labelled texte below racine. */
+/* The button labelled texte below racine; cliquer() emits its "clicked". */
+GtkWidget *bouton(GtkWidget *racine, const char *texte);
 void cliquer(GtkWidget *racine, const char *texte);
 /* The close request of a window's frame, as a window manager sends it. */
 void fermer_par_le_cadre(GtkWidget *fenetre);
 /* Whether w shows exactly the picture tests/references/nom.png, once every
    pending event is handled. REFERENCES=ecrire stores what it shows there. */
 bool comme_la_reference(GtkWidget *w, const char *nom);
+/* What a screen reader finds on w: "role name (label) : description". */
+std::string dit(GtkWidget *w);
 
 /* Graphics contexts of the programs' code still alive; lines it drew;
    action run from the events handled after the n-th line from now. */

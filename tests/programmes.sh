@@ -7,9 +7,10 @@
 #   programmes.sh PROGRAMME...        (inside an X server)
 # Each starts with the toolkit's standard options of its manual page only:
 # the display not in the environment but in --display, and --name, by
-# which its windows are found. tourbel: blank at start, a short plot in
-# each view from its own default point, after "Effacer", two rounds; then
-# "Fermer" in the middle of two nested long plots. ramelle: blank at start,
+# which its windows are found. tourbel: blank at start, a short plot
+# started by keyboard alone, then one in each view from its own default
+# point, after "Effacer", two rounds; then "Fermer" in the middle of two
+# nested long plots. ramelle: blank at start,
 # two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
 # "Fermer" during a drawing. Both end with status 0.
 set -u
@@ -60,7 +61,12 @@ for programme; do
         # Side by side, as a user would set them, so that no window hides the drawing.
         xdotool windowmove --sync "$dessin" 1400 0
         montre "$dessin" tourbel-vide
-        champ "$principale" 300 70 0.002 && champ "$principale" 520 70 4000 # "h = ", "Nbr. pt. = "
+        # By keyboard alone, from the first field, which has the focus at
+        # start: four Tabs to "h = ", one to "Nbr. pt. = ", each text typed
+        # over the one Tab selects, one more Tab to the first view, Space.
+        xdotool mousemove --window "$principale" 5 5 key --repeat 4 Tab type 0.002
+        xdotool key Tab type 4000 && xdotool key Tab space
+        montre "$dessin" tourbel-vue1
         vues=([1]=50 210 370 515)
         for vue in 1 2 3 4 4 3 2 1; do
             clic "$principale" 290 158 && montre "$dessin" tourbel-vide # "Effacer"

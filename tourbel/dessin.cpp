@@ -55,9 +55,25 @@ static void marquer_fin(GtkWidget *widget, gpointer fini)
     *static_cast<gboolean *>(fini) = TRUE;
 }
 
+/* Tells screen readers what a plot draws: the view, the fields' texts as
+   they were read and the count, after what the area already shows. */
+static void decrire(GtkWidget *zone, const char *vue, const char *const textes[NB_CHAMPS], int nb)
+{
+    AtkObject *a = gtk_widget_get_accessible(zone);
+    const gchar *avant = atk_object_get_description(a);
+    gchar *recit =
+        g_strdup_printf("%s%sTracé « %s » : Xo = %s, Yo = %s, Zo = %s, r = %s, h = %s, %d points.",
+                        avant ? avant : "", avant ? " " : "", vue, textes[0], textes[1], textes[2],
+                        textes[3], textes[4], nb);
+
+    atk_object_set_description(a, recit);
+    g_free(recit);
+}
+
 /* The plot itself, on an area that is on screen: the fields read once (edits
    made meanwhile serve later plots), then one segment per step. */
-static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const gboolean *fini)
+static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const char *vue,
+                     const gboolean *fini)
 {
     GdkWindow *graph = zone->window;
     GdkGC *gc = gdk_gc_new(graph);
@@ -66,6 +82,8 @@ static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const gboo
         texte_du_champ(fenetre, CLE_ZO), texte_du_champ(fenetre, CLE_R),
         texte_du_champ(fenetre, CLE_H),  texte_du_champ(fenetre, CLE_NB)};
     depart d = depart_des_champs(textes);
+
+    decrire(zone, vue, textes, d.nb);
 
     for (int i = 0; i < d.nb && !*fini; i++) {
         int seg[4];
@@ -100,7 +118,8 @@ void tracer(GtkWidget *widget, gpointer user_data)
     guint fin_scroll =
         gtk_signal_connect(GTK_OBJECT(scroll), "hide", GTK_SIGNAL_FUNC(marquer_fin), &fini);
     if (attendre_l_ecran(zone, &fini))
-        dessiner(fenetre, zone, choix, &fini);
+        dessiner(fenetre, zone, choix, gtk_label_get_text(GTK_LABEL(GTK_BIN(widget)->child)),
+                 &fini);
 
     gtk_signal_disconnect(GTK_OBJECT(scroll), fin_scroll);
     /* Destroying the area has already taken its handlers away. */

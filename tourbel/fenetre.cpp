@@ -23,6 +23,18 @@ gint close_fenetre(GtkWidget *widget, GdkEvent *event, gpointer user_data)
     return FALSE;
 }
 
+/* A blank drawing area, named for screen readers; each plot adds what it
+   draws to the area's description (dessin.cpp). */
+static GtkWidget *nouvelle_zone(void)
+{
+    GtkWidget *zone = gtk_drawing_area_new();
+    AtkObject *a = gtk_widget_get_accessible(zone);
+
+    atk_object_set_role(a, ATK_ROLE_IMAGE);
+    atk_object_set_name(a, "Attracteur de Tourbel");
+    return zone;
+}
+
 /* "Effacer": puts a fresh drawing area in place of the old one (clearing
    never paints) and selects the hidden "fictif" button, so that every view,
    the last one drawn included, starts a plot again when chosen. */
@@ -34,7 +46,7 @@ void effacer(GtkWidget *widget, gpointer user_data)
     GtkWidget *radio;
 
     gtk_widget_destroy(zone);
-    zone = gtk_drawing_area_new();
+    zone = nouvelle_zone();
     gtk_widget_set_usize(scroll, 1024, 900);
     gtk_container_add(GTK_CONTAINER(scroll), zone);
     gtk_widget_show(scroll);
@@ -80,6 +92,10 @@ void help(GtkWidget *widget, gpointer user_data)
     label = gtk_label_new(txt_help);
     scroll = gtk_scrolled_window_new(NULL, NULL);
     gtk_scrolled_window_add_with_viewport(GTK_SCROLLED_WINDOW(scroll), label);
+    /* The pane holds the focus when the dialog opens: a screen reader then
+       reads its description, the whole text. */
+    atk_object_set_name(gtk_widget_get_accessible(scroll), "Tutoriel");
+    atk_object_set_description(gtk_widget_get_accessible(scroll), txt_help);
     gtk_container_add(GTK_CONTAINER(GTK_DIALOG(popup)->vbox), scroll);
 
     /* "ok" and the frame's close both destroy the dialog. */
@@ -93,7 +109,20 @@ void help(GtkWidget *widget, gpointer user_data)
     gtk_widget_show_all(popup);
 }
 
-/* A labelled entry in a row of fields, kept on the main window under cle. */
+/* Ties a control to the label that titles it, for screen readers alone:
+   each names the other in its relations, and no pixel changes. */
+static void lier(GtkWidget *controle, GtkWidget *label)
+{
+    AtkObject *c = gtk_widget_get_accessible(controle), *l = gtk_widget_get_accessible(label);
+
+    atk_object_add_relationship(c, ATK_RELATION_LABELLED_BY, l);
+    atk_object_add_relationship(l, ATK_RELATION_LABEL_FOR, c);
+}
+
+/* A labelled entry in a row of fields, kept on the main window under cle.
+   A screen reader names it by its label's text, as the eye reads it.
+   Return in it does nothing: a plot starts from a view, and the default
+   button, which Return would otherwise press, is "Aide". */
 static void champ(GtkWidget *fenetre, GtkWidget *rangee, const char *titre, const char *texte,
                   const char *cle)
 {
@@ -101,19 +130,43 @@ static void champ(GtkWidget *fenetre, GtkWidget *rangee, const char *titre, cons
     GtkWidget *entree = gtk_entry_new();
 
     gtk_container_add(GTK_CONTAINER(rangee), label);
+    lier(entree, label);
+    atk_object_set_name(gtk_widget_get_accessible(entree), titre);
     gtk_entry_set_text(GTK_ENTRY(entree), texte);
     gtk_container_add(GTK_CONTAINER(rangee), entree);
     gtk_object_set_data(GTK_OBJECT(fenetre), cle, entree);
 }
 
-/* A view button of the radio group founded by groupe, plotting view n. */
-static void bouton_vue(GtkWidget *fenetre, GtkWidget *groupe, GtkWidget *rangee, const char *titre,
-                       gint n)
+/* Tab onto a view button. The toolkit lets a radio button take the focus
+   only when it is the active one of its group or none is; the selection
+   mostly sits on a hidden button, which here counts as none. Tab from a
+   view and the arrow keys keep the toolkit's own handling. */
+static gboolean focus_vue(GtkWidget *bouton, GtkDirectionType sens, gpointer user_data)
+{
+    (void)sens;
+    (void)user_data;
+    for (GSList *l = gtk_radio_button_get_group(GTK_RADIO_BUTTON(bouton)); l; l = l->next)
+        if (gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(l->data)) && GTK_WIDGET(l->data)->parent)
+            return FALSE;
+    if (gtk_widget_is_focus(bouton))
+        return FALSE;
+    gtk_widget_grab_focus(bouton);
+    return TRUE;
+}
+
+/* A view button of the radio group founded by groupe, plotting view n,
+   titled for screen readers by the group's label. Space, and Return, which
+   goes to it and not to the default button while it has the focus, choose it. */
+static void bouton_vue(GtkWidget *fenetre, GtkWidget *groupe, GtkWidget *rangee, GtkWidget *label,
+                       const char *titre, gint n)
 {
     GtkWidget *bouton =
         gtk_radio_button_new_with_label_from_widget(GTK_RADIO_BUTTON(groupe), titre);
 
     gtk_container_add(GTK_CONTAINER(rangee), bouton);
+    lier(bouton, label);
+    GTK_WIDGET_SET_FLAGS(bouton, GTK_RECEIVES_DEFAULT);
+    gtk_signal_connect(GTK_OBJECT(bouton), "focus", GTK_SIGNAL_FUNC(focus_vue), fenetre);
     gtk_signal_connect(GTK_OBJECT(bouton), "toggled", GTK_SIGNAL_FUNC(tracer), fenetre);
     gtk_object_set_data(GTK_OBJECT(bouton), CLE_CHOIX, GINT_TO_POINTER(n));
 }
@@ -149,7 +202,7 @@ static void garder_bouton_cache(GtkWidget *fenetre, GtkWidget *bouton)
 GtkWidget *construire_fenetres(void)
 {
     GtkWidget *fenetre, *boitev, *hbox1, *hbox2, *boiteh_radio, *boiteh;
-    GtkWidget *groupe, *radio, *boutonhelp, *scroll, *zone;
+    GtkWidget *phase, *groupe, *radio, *boutonhelp, *scroll, *zone;
 
     /* The main window; its close ends the program. */
     fenetre = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -176,13 +229,14 @@ GtkWidget *construire_fenetres(void)
     /* The views. The group's leader and "fictif" are never shown: the
        leader holds the selection at start, "fictif" after "Effacer", so
        that no view is selected then. */
-    gtk_container_add(GTK_CONTAINER(boitev), gtk_label_new("Choix de l'espace de phase :"));
+    phase = gtk_label_new("Choix de l'espace de phase :");
+    gtk_container_add(GTK_CONTAINER(boitev), phase);
     boiteh_radio = gtk_hbox_new(FALSE, 8);
     groupe = gtk_radio_button_new(NULL);
-    bouton_vue(fenetre, groupe, boiteh_radio, "selon x et y", 1);
-    bouton_vue(fenetre, groupe, boiteh_radio, "selon x et z", 2);
-    bouton_vue(fenetre, groupe, boiteh_radio, "selon y et z", 3);
-    bouton_vue(fenetre, groupe, boiteh_radio, "Vue 3D", 4);
+    bouton_vue(fenetre, groupe, boiteh_radio, phase, "selon x et y", 1);
+    bouton_vue(fenetre, groupe, boiteh_radio, phase, "selon x et z", 2);
+    bouton_vue(fenetre, groupe, boiteh_radio, phase, "selon y et z", 3);
+    bouton_vue(fenetre, groupe, boiteh_radio, phase, "Vue 3D", 4);
     radio = gtk_radio_button_new_with_label_from_widget(GTK_RADIO_BUTTON(groupe), "fictif");
     gtk_object_set_data(GTK_OBJECT(fenetre), CLE_RADIO, radio);
     garder_bouton_cache(fenetre, groupe);
@@ -200,7 +254,7 @@ GtkWidget *construire_fenetres(void)
     /* The drawing window. Its close from the frame only hides it: the plot
        and "Effacer" show it again, and its area is never lost under them. */
     scroll = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    zone = gtk_drawing_area_new();
+    zone = nouvelle_zone();
     gtk_container_add(GTK_CONTAINER(scroll), zone);
     gtk_window_set_title(GTK_WINDOW(scroll), "Zone de dessin");
     gtk_widget_set_usize(scroll, 1024, 900);

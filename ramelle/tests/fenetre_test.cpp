@@ -81,6 +81,17 @@ TEST_F(Ramelle, QuitterPendantLeZoomNeDessinePlus)
     EXPECT_EQ(zoom1.test, 0);
 }
 
+TEST_F(Ramelle, CeQueDitUnLecteurDEcran)
+{
+    /* A fresh area, then each drawing's ranges (first level: 150/700, 20/700, 620/700). */
+    cliquer("Tracer");
+    cliquer("Zoom");
+    cliquer("Tracer");
+    EXPECT_EQ(outils::dit(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE))),
+              "image Diagramme de bifurcation : Diagramme pour a de 0,21 à 1,00 et u de 0,03 à "
+              "0,89. Diagramme pour a de 0,00 à 1,00 et u de 0,00 à 1,00.");
+}
+
 } // namespace
 
 int main(int argc, char **argv)

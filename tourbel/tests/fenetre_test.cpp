@@ -13,6 +13,8 @@
 
 #include <clocale>
 #include <cstring>
+#include <gdk/gdkkeysyms.h>
+#include <string>
 
 namespace
 {
@@ -37,8 +39,15 @@ const auto choisir = [](const char *vue) {
 /* Whether a handler hangs on w for a signal that tells of its end. */
 const auto surveille = [](GtkWidget *w) {
     bool oui = false;
+    /* GAIL's own, which pass no data or w's accessible, are left aside. */
+    auto gail = [w](auto bloquer) {
+        for (gpointer d : {gpointer(nullptr), gpointer(gtk_widget_get_accessible(w))})
+            bloquer(w, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, d);
+    };
+    gail(g_signal_handlers_block_matched);
     for (const char *signal : {"destroy", "hide", "unmap", "unrealize"})
         oui |= g_signal_has_handler_pending(w, g_signal_lookup(signal, GTK_TYPE_WIDGET), 0, FALSE);
+    gail(g_signal_handlers_unblock_matched);
     return oui;
 };
 
@@ -158,6 +167,46 @@ TEST_F(Tourbel, VirguleDecimaleSelonLaLangue)
     ecrire(CLE_NB, "4000");
     cliquer(vues[1]);
     EXPECT_TRUE(outils::comme_la_reference(zone(), virgule ? "tourbel-vue2" : "tourbel-point"));
+}
+
+TEST_F(Tourbel, LecteurDEcranEtClavier)
+{
+    /* A field is named and labelled by its label, a view labelled by the group's. */
+    const char *champs[][2] = {{CLE_XO, "Xo ="}, {CLE_YO, "Yo ="}, {CLE_ZO, "Zo ="},
+                               {CLE_R, "r = "},  {CLE_H, "h = "},  {CLE_NB, "Nbr. pt. = "}};
+    for (auto [k, nom] : champs)
+        EXPECT_EQ(outils::dit(cle(k)), "text " + (nom + (" (" + std::string(nom)) + ") : "));
+    for (const char *vue : vues)
+        EXPECT_EQ(outils::dit(outils::bouton(fenetre, vue)),
+                  "radio button " + std::string(vue) + " (Choix de l'espace de phase :) : ");
+    /* The help opens on the pane that holds the tutorial. */
+    cliquer("Aide");
+    EXPECT_EQ(outils::dit(gtk_window_get_focus(GTK_WINDOW(gtk_grab_get_current()))),
+              "scroll pane Tutoriel : " + std::string(txt_help));
+    gtk_widget_destroy(gtk_grab_get_current());
+
+    /* Keys sent through the X server to the main window. */
+    const auto touche = [](guint val, int modif = 0) {
+        for (GdkEventType t : {GDK_KEY_PRESS, GDK_KEY_RELEASE})
+            gdk_test_simulate_key(fenetre->window, -1, -1, val, GdkModifierType(modif), t);
+        outils::vider_evenements();
+    };
+    /* Six Tabs from the first field reach the first view, Return plots it. */
+    ecrire(CLE_NB, "4000");
+    long avant = outils::lignes_tracees;
+    for (int i = 0; i < 6; i++)
+        touche(GDK_Tab);
+    touche(GDK_Return);
+    /* After "Effacer", Shift+Tab walks the views from the last; Space plots. */
+    gtk_widget_grab_focus(outils::bouton(fenetre, "Effacer"));
+    touche(GDK_space);
+    EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : ");
+    for (int i = 0; i < 3; i++)
+        touche(GDK_Tab, GDK_SHIFT_MASK);
+    touche(GDK_space);
+    EXPECT_EQ(outils::lignes_tracees - avant, 8000);
+    EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : Tracé « selon y et z » : Xo = "
+                                   "11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points.");
 }
 
 } // namespace
