@@ -24,7 +24,6 @@ echec() { echo "$programme: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 # no cursor blinks in a picture.
 garer() { xdotool mousemove 2500 1500; }
 clic() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-champ() { clic "$1" "$2" "$3" && xdotool key ctrl+a type "$4"; }
 
 # $1 = the window titled $2, once shown, of the name given; none if the
 # program ends first, as it does when it ignores its options.
@@ -63,17 +62,22 @@ for programme; do
         montre "$dessin" tourbel-vide
         # By keyboard alone, from the first field, which has the focus at
         # start: four Tabs to "h = ", one to "Nbr. pt. = ", each text typed
-        # over the one Tab selects, one more Tab to the first view, Space.
-        xdotool mousemove --window "$principale" 5 5 key --repeat 4 Tab type 0.002
-        xdotool key Tab type 4000 && xdotool key Tab space
+        # over the one Tab selects (h with the decimal comma of French),
+        # one more Tab to the first view, and Return.
+        xdotool mousemove --window "$principale" 5 5 key --repeat 4 Tab type 0,002
+        xdotool key Tab type 4000 && xdotool key Tab Return
         montre "$dessin" tourbel-vue1
         vues=([1]=50 210 370 515)
         for vue in 1 2 3 4 4 3 2 1; do
             clic "$principale" 290 158 && montre "$dessin" tourbel-vide # "Effacer"
             clic "$principale" "${vues[vue]}" 126 && montre "$dessin" tourbel-vue$vue
         done
+        # After "Effacer", three Shift+Tabs go back by "Aide" and "Vue 3D"
+        # to "selon y et z", and Space plots it.
+        clic "$principale" 290 158 && montre "$dessin" tourbel-vide
+        xdotool key --repeat 3 shift+Tab key space && montre "$dessin" tourbel-vue3
         # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each, then "Fermer".
-        champ "$principale" 520 70 100000000
+        clic "$principale" 520 70 && xdotool key ctrl+a type 100000000
         clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158 ;;
     ramelle)
         fenetre principale '^Diagramme'
