@@ -9,6 +9,8 @@
  * the fresh area is laid out and shown before it is drawn on. Clicks made
  * during a drawing wait until it ends; those still waiting when "Zoom"
  * lets events run are handled there, nested, each advancing the cycle once.
+ * For a screen reader the area is a named image, and each drawing adds
+ * the ranges of a and u it shows to its description (dessin.cpp).
  */
 #include "ramelle.h"
 

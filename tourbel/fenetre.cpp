@@ -8,6 +8,12 @@
  * Everything runs on the toolkit's one thread. A plot (dessin.cpp) handles
  * pending events after each segment, so every callback here may run nested
  * inside a plot.
+ *
+ * For a screen reader, each field and view is tied to the label that
+ * titles it (lier), the drawing area is a named image that each plot
+ * describes, and the help's pane carries the tutorial as its description.
+ * By keyboard, Tab reaches the views although a hidden button holds the
+ * selection (focus_vue), and Space or Return on a view plots it.
  */
 #include "tourbel.h"
 
