@@ -73,9 +73,12 @@ for programme; do
             clic "$principale" "${vues[vue]}" 126 && montre "$dessin" tourbel-vue$vue
         done
         # After "Effacer", three Shift+Tabs go back by "Aide" and "Vue 3D"
-        # to "selon y et z", and Space plots it.
-        clic "$principale" 290 158 && montre "$dessin" tourbel-vide
-        xdotool key --repeat 3 shift+Tab key space && montre "$dessin" tourbel-vue3
+        # to "selon y et z", and Space plots it; after "Effacer" again, the
+        # left arrow from there moves to "selon x et z" and plots it.
+        for touche in space:3 Left:2; do
+            clic "$principale" 290 158 && montre "$dessin" tourbel-vide
+            xdotool key --repeat 3 shift+Tab key "${touche%:*}" && montre "$dessin" "tourbel-vue${touche#*:}"
+        done
         # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each, then "Fermer".
         clic "$principale" 520 70 && xdotool key ctrl+a type 100000000
         clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158 ;;
