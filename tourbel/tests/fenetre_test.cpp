@@ -1,10 +1,10 @@
 /*
  * tourbel's windows in a real X server, the help dialog and plots compared
- * with stored pictures (the real program's start and its four views:
- * tests/programmes.sh). Plots are followed
- * through the segments they draw, and whatever a user does in the middle
- * of a plot is done after a given segment, or from the first events the
- * plot handles, so that nothing depends on time.
+ * with stored pictures (the real program's start, its four views and its
+ * keyboard: tests/programmes.sh), and what a screen reader finds on them.
+ * Plots are followed through the segments they draw, and whatever a user
+ * does in the middle of a plot is done after a given segment, or from the
+ * first events the plot handles, so that nothing depends on time.
  */
 #include "outils_gtk.h"
 #include "tourbel.h"
