@@ -12,12 +12,17 @@
 # point, after "Effacer", two rounds; then "Fermer" in the middle of two
 # nested long plots. ramelle: blank at start,
 # two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
-# "Fermer" during a drawing. Both end with status 0.
+# "Fermer" during a drawing. Both end with status 0, and before that, both
+# fail to start cleanly without a display.
+# With LANCEUR set, each is started by name through that command, the
+# README's run command in a fresh root (outils/tester-racine), then only
+# seen at start, told how long its window took to come, and closed.
 set -u
 export LC_ALL=fr_FR.UTF-8 # as their users run them
 references=$(dirname "$0")/references
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+pid=
 echec() { echo "$programme: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 # The pointer, away from every window: no widget under it lit, and no
 # window has the keyboard (it follows the pointer in a bare X server), so
@@ -34,6 +39,7 @@ fenetre() {
     [[ ${fini:-} == "$recherche" ]] || { kill "$recherche"; echec "ended before showing its windows"; }
     xdotool search --classname "^$nom\$" | grep -qxf "$tmp/id" || echec "--name=$nom is ignored"
     read -r "$1" <"$tmp/id"
+    echo "$programme: window $1 shown after ${SECONDS} s"
 }
 
 # Whether window $1 shows the picture $2. A plot ends, and the toolkit
@@ -44,16 +50,20 @@ fenetre() {
 montre() {
     convert "$references/$2.png" -depth 8 ppm:"$tmp/attendu"
     for ((fois = 0; fois < 400; fois++)); do
-        import -silent -window "$1" -depth 8 ppm:- | cmp -s - "$tmp/attendu" && return
+        import -silent -window "$1" -depth 8 ppm:"$tmp/vu" && cmp -s "$tmp/vu" "$tmp/attendu" && return
     done
     echec "does not show $2 ($references/$2.png)"
 }
 
 for programme; do
     garer
-    nom=essai-$(basename "$programme")
-    env -u DISPLAY "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
-    case $(basename "$programme") in
+    nom=essai-$(basename "$programme") SECONDS=0
+    env -u DISPLAY ${LANCEUR:-} "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
+    case ${LANCEUR:+court-}$(basename "$programme") in
+    court-tourbel) fenetre principale '^Attracteur' && montre "$principale" tourbel-fenetre &&
+        clic "$principale" 500 158 ;; # "Fermer"
+    court-ramelle) fenetre principale '^Diagramme' && montre "$principale" ramelle-vide &&
+        clic "$principale" 666 13 ;;
     tourbel)
         fenetre principale '^Attracteur' && fenetre dessin '^Zone de dessin'
         montre "$principale" tourbel-fenetre
@@ -79,6 +89,14 @@ for programme; do
             clic "$principale" 290 158 && montre "$dessin" tourbel-vide
             xdotool key --repeat 3 shift+Tab key "${touche%:*}" && montre "$dessin" "tourbel-vue${touche#*:}"
         done
+        # The view chosen, chosen again, starts nothing: from Xo far off the
+        # attractor, a new plot would add a curve at once. "Aide", opened
+        # next, shows that the click has been handled; its dialog is then
+        # moved off the main window and closed by Escape.
+        clic "$principale" 130 37 && xdotool key ctrl+a type 40
+        clic "$principale" 210 126 && clic "$principale" 90 158 && fenetre aide '^Aide$'
+        montre "$dessin" tourbel-vue2
+        xdotool windowmove --sync "$aide" 0 800 mousemove --window "$aide" 5 5 key Escape
         # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each, then "Fermer".
         clic "$principale" 520 70 && xdotool key ctrl+a type 100000000
         clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158 ;;
@@ -95,4 +113,11 @@ for programme; do
         clic "$principale" 396 13 && clic "$principale" 666 13 ;; # "Zoom", "Fermer"
     esac
     wait "$pid" || echec "ended with status $?"
+    # No display, or one where no server answers: the toolkit's message
+    # and status 1, never a crash.
+    for ecran in "" --display=:65535; do
+        sortie=$(env -u DISPLAY ${LANCEUR:-} "$programme" $ecran 2>&1)
+        (($? == 1)) && [[ $sortie == *"cannot open display: ${ecran#*=}"* ]] ||
+            echec "starting without a display ${ecran:+$ecran }says: $sortie"
+    done
 done

@@ -100,6 +100,8 @@ TEST_F(Tourbel, FenetresPlusHautesQueLarges)
     ecrire(CLE_H, "0.002");
     ecrire(CLE_NB, "4000");
     cliquer(vues[1]);
+    /* Chosen again, the view starts nothing. */
+    EXPECT_EQ(choisir(vues[1]), 0);
     EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-haute-vue2"));
 }
 
