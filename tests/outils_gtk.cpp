@@ -112,10 +112,12 @@ std::string outils::dit(GtkWidget *w)
 {
     AtkObject *a = gtk_widget_get_accessible(w);
     const char *n = atk_object_get_name(a), *d = atk_object_get_description(a);
-    /* The set as is: GAIL's radio buttons warn when first asked for theirs. */
-    AtkRelation *r =
-        atk_relation_set_get_relation_by_type(a->relation_set, ATK_RELATION_LABELLED_BY);
+    /* Asked as the bridge to the bus asks, the state set too. */
+    AtkRelationSet *relations = atk_object_ref_relation_set(a);
+    AtkRelation *r = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABELLED_BY);
     AtkObject *l = r ? ATK_OBJECT(atk_relation_get_target(r)->pdata[0]) : nullptr;
+    g_object_unref(relations);
+    g_object_unref(atk_object_ref_state_set(a));
     return atk_role_get_name(atk_object_get_role(a)) + (" " + std::string(n ? n : "")) +
            (l ? " (" + std::string(atk_object_get_name(l)) + ")" : "") + " : " + (d ? d : "");
 }

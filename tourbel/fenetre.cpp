@@ -121,6 +121,11 @@ static void lier(GtkWidget *controle, GtkWidget *label)
 {
     AtkObject *c = gtk_widget_get_accessible(controle), *l = gtk_widget_get_accessible(label);
 
+    /* The control's own relations first: a radio button's accessible puts
+       its group there when first asked, and, if the set then holds other
+       relations but no group yet, it removes a group that is not there,
+       which ATK reports as a critical. */
+    g_object_unref(atk_object_ref_relation_set(c));
     atk_object_add_relationship(c, ATK_RELATION_LABELLED_BY, l);
     atk_object_add_relationship(l, ATK_RELATION_LABEL_FOR, c);
 }
