@@ -9,8 +9,9 @@
  * the fresh area is laid out and shown before it is drawn on. Clicks made
  * during a drawing wait until it ends; those still waiting when "Zoom"
  * lets events run are handled there, nested, each advancing the cycle once.
- * For a screen reader the area is a named image, and each drawing adds
- * the ranges of a and u it shows to its description (dessin.cpp).
+ * For a screen reader the area is a named image; each drawing is
+ * announced with its view and ranges of a and u, and the area's
+ * description says what it shows (dessin.cpp).
  */
 #include "ramelle.h"
 
@@ -35,7 +36,7 @@ gint close_fenetre(GtkWidget *widget, GdkEvent *event, gpointer user_data)
 }
 
 /* A blank drawing area of 800 x 600 as the last child of the vertical box,
-   named for screen readers; each drawing adds the range it shows to the
+   named for screen readers; each drawing puts what it shows in the
    area's description (dessin.cpp). */
 static GtkWidget *nouvelle_zone(GtkWidget *fenetre)
 {

@@ -30,9 +30,33 @@ void outils::dans_la_boucle(const action &corps)
     gtk_main();
 }
 
+/* ATK's notification; before ATK 2.50, as Orca 43 heeds no announcement,
+   the new descriptions of the control with the keyboard. */
+#if ATK_CHECK_VERSION(2, 50, 0)
+#define ANNONCES "Gtk:AtkObject:notification"
+#else
+#define ANNONCES "Gtk:AtkObject:property-change"
+#endif
+std::string outils::annonces;
+static gboolean entendre(GSignalInvocationHint *, guint, const GValue *v, gpointer)
+{
+#if ATK_CHECK_VERSION(2, 50, 0)
+    outils::annonces += g_value_get_string(v + 1) + std::string("\n");
+#else
+    auto *p = static_cast<AtkPropertyValues *>(g_value_get_pointer(v + 1));
+    if (g_str_equal(p->property_name, "accessible-description") &&
+        *g_value_get_string(&p->new_value) &&
+        gtk_widget_is_focus(GTK_ACCESSIBLE(g_value_get_object(v))->widget))
+        outils::annonces += g_value_get_string(&p->new_value) + std::string("\n");
+#endif
+    return TRUE;
+}
+
 int outils::lancer_les_tests(int argc, char **argv)
 {
     gtk_init(&argc, &argv);
+    g_type_class_ref(ATK_TYPE_OBJECT); /* its signals, for the listener */
+    atk_add_global_event_listener(entendre, ANNONCES);
     /* Run under a French locale, the tests must really have it. */
     if (g_str_has_prefix(g_getenv("LC_ALL") ? g_getenv("LC_ALL") : "", "fr") &&
         *localeconv()->decimal_point != ',')

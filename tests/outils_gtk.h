@@ -34,6 +34,8 @@ void fermer_par_le_cadre(GtkWidget *fenetre);
 bool comme_la_reference(GtkWidget *w, const char *nom);
 /* What a screen reader finds on w: "role name (label) : description". */
 std::string dit(GtkWidget *w);
+/* What screen readers were told unasked, a line each. */
+extern std::string annonces;
 
 /* Graphics contexts of the programs' code still alive; lines it drew;
    action run from the events handled after the n-th line from now. */

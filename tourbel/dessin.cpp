@@ -9,6 +9,10 @@
  * "Effacer" replaces its area, or when its window is hidden, whether it is
  * drawing or still waiting for its window to come on screen: it never
  * draws on an area that is gone, nor later on one shown again.
+ *
+ * Screen readers are told, unasked, what a plot draws when it starts and
+ * that it has ended, or stopped, with the count of its segments; the
+ * area's description says what it shows, briefly, however many plots.
  */
 #include "champs.h"
 #include "tourbel.h"
@@ -55,44 +59,109 @@ static void marquer_fin(GtkWidget *widget, gpointer fini)
     *static_cast<gboolean *>(fini) = TRUE;
 }
 
-/* Tells screen readers what a plot draws: the view, the fields' texts as
-   they were read and the count, after what the area already shows. */
-static void decrire(GtkWidget *zone, const char *vue, const char *const textes[NB_CHAMPS], int nb)
+/* Has screen readers say texte unasked, from the control that has the
+   keyboard in the main window, where the user is. From ATK 2.50 on, by
+   its "notification"; the Orca of older releases heeds no announcement,
+   but says what the focused control's description becomes: that, put
+   back at once. */
+static void annoncer(GtkWidget *fenetre, const char *texte)
 {
-    AtkObject *a = gtk_widget_get_accessible(zone);
-    const gchar *avant = atk_object_get_description(a);
-    gchar *recit =
-        g_strdup_printf("%s%sTracé « %s » : Xo = %s, Yo = %s, Zo = %s, r = %s, h = %s, %d points.",
-                        avant ? avant : "", avant ? " " : "", vue, textes[0], textes[1], textes[2],
-                        textes[3], textes[4], nb);
+    GtkWidget *focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
+    AtkObject *a = gtk_widget_get_accessible(focus ? focus : fenetre);
+#if ATK_CHECK_VERSION(2, 50, 0)
+    g_signal_emit_by_name(a, "notification", texte, ATK_LIVE_POLITE);
+#else
+    /* ATK tells of a new description only when there was one before; the
+       controls have none of their own. */
+    atk_object_set_description(a, "");
+    atk_object_set_description(a, texte);
+    atk_object_set_description(a, "");
+#endif
+}
 
-    atk_object_set_description(a, recit);
-    g_free(recit);
+/* On a drawing area: the different sentences of the plots it shows, the
+   last few, oldest first; and how many plots it shows. */
+static constexpr const char CLE_RECITS[] = "recits";
+static constexpr const char CLE_NB_TRACES[] = "nb_traces";
+static constexpr guint NB_RECITS = 3;
+
+/* Tells screen readers what the area shows now, the plot just started
+   included: one plot's sentence, or how many and the last different ones,
+   each once, so that the text stays short however many plots pile up. */
+static void decrire(GtkWidget *zone, const gchar *recit)
+{
+    GPtrArray *recits = static_cast<GPtrArray *>(g_object_get_data(G_OBJECT(zone), CLE_RECITS));
+    gint nb = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(zone), CLE_NB_TRACES)) + 1;
+
+    if (!recits) {
+        recits = g_ptr_array_new_with_free_func(g_free);
+        g_object_set_data_full(G_OBJECT(zone), CLE_RECITS, recits,
+                               GDestroyNotify(g_ptr_array_unref));
+    }
+    g_object_set_data(G_OBJECT(zone), CLE_NB_TRACES, GINT_TO_POINTER(nb));
+    for (guint i = 0; i < recits->len; i++)
+        if (!g_strcmp0(static_cast<gchar *>(recits->pdata[i]), recit))
+            g_ptr_array_remove_index(recits, i);
+    g_ptr_array_add(recits, g_strdup(recit));
+    if (recits->len > NB_RECITS)
+        g_ptr_array_remove_index(recits, 0);
+
+    GString *texte = g_string_new("");
+    if (nb > 1)
+        g_string_printf(texte, "%d tracés superposés.", nb);
+    for (guint i = 0; i < recits->len; i++)
+        g_string_append_printf(texte, "%s%s", texte->len ? " " : "",
+                               static_cast<gchar *>(recits->pdata[i]));
+    atk_object_set_description(gtk_widget_get_accessible(zone), texte->str);
+    g_string_free(texte, TRUE);
+}
+
+/* One segment per step, until the last or until the plot is to end: the
+   number of steps made, or -1 after a quit. */
+static int parcourir(GdkWindow *graph, gint choix, depart d, const gboolean *fini)
+{
+    GdkGC *gc = gdk_gc_new(graph);
+    int i = 0;
+
+    for (; i < d.nb && !*fini; i++) {
+        int seg[4];
+        if (pas_et_segment(choix, d.r, d.h, &d.x, &d.y, &d.z, seg))
+            gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
+        if (traiter_evenements()) {
+            i = -1;
+            break;
+        }
+    }
+    gdk_gc_unref(gc);
+    return i;
 }
 
 /* The plot itself, on an area that is on screen: the fields read once (edits
-   made meanwhile serve later plots), then one segment per step. */
+   made meanwhile serve later plots), then the segments. Screen readers are
+   told when it starts and when it ends or stops, never in between; not
+   after a quit, when the main window may be gone. */
 static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const char *vue,
                      const gboolean *fini)
 {
-    GdkWindow *graph = zone->window;
-    GdkGC *gc = gdk_gc_new(graph);
     const char *textes[NB_CHAMPS] = {
         texte_du_champ(fenetre, CLE_XO), texte_du_champ(fenetre, CLE_YO),
         texte_du_champ(fenetre, CLE_ZO), texte_du_champ(fenetre, CLE_R),
         texte_du_champ(fenetre, CLE_H),  texte_du_champ(fenetre, CLE_NB)};
     depart d = depart_des_champs(textes);
+    gchar *recit =
+        g_strdup_printf("Tracé « %s » : Xo = %s, Yo = %s, Zo = %s, r = %s, h = %s, %d points.", vue,
+                        textes[0], textes[1], textes[2], textes[3], textes[4], d.nb);
 
-    decrire(zone, vue, textes, d.nb);
-
-    for (int i = 0; i < d.nb && !*fini; i++) {
-        int seg[4];
-        if (pas_et_segment(choix, d.r, d.h, &d.x, &d.y, &d.z, seg))
-            gdk_draw_line(graph, gc, seg[0], seg[1], seg[2], seg[3]);
-        if (traiter_evenements())
-            break;
-    }
-    gdk_gc_unref(gc);
+    decrire(zone, recit);
+    annoncer(fenetre, recit);
+    g_free(recit);
+    int faits = parcourir(zone->window, choix, d, fini);
+    if (faits < 0)
+        return;
+    gchar *fin = faits < d.nb ? g_strdup_printf("Tracé arrêté après %d segments.", faits)
+                              : g_strdup_printf("Tracé terminé : %d segments tracés.", faits);
+    annoncer(fenetre, fin);
+    g_free(fin);
 }
 
 /* The "toggled" of a view button: plots the trajectory in its view, only

@@ -11,7 +11,8 @@
  *
  * For a screen reader, each field and view is tied to the label that
  * titles it (lier), the drawing area is a named image that each plot
- * describes, and the help's pane carries the tutorial as its description.
+ * describes and announces, and the help's pane carries the tutorial as
+ * its description.
  * By keyboard, Tab reaches the views although a hidden button holds the
  * selection (focus_vue), and Space or Return on a view plots it.
  */
@@ -29,8 +30,8 @@ gint close_fenetre(GtkWidget *widget, GdkEvent *event, gpointer user_data)
     return FALSE;
 }
 
-/* A blank drawing area, named for screen readers; each plot adds what it
-   draws to the area's description (dessin.cpp). */
+/* A blank drawing area, named for screen readers; each plot puts what
+   the area shows in its description (dessin.cpp). */
 static GtkWidget *nouvelle_zone(void)
 {
     GtkWidget *zone = gtk_drawing_area_new();

@@ -22,6 +22,7 @@ class Ramelle : public testing::Test
     {
         remplir_zooms();
         fenetre = construire_fenetre();
+        outils::annonces.clear();
     }
     void TearDown() override
     {
@@ -39,12 +40,12 @@ TEST_F(Ramelle, TracerPuisZoom)
     /* "Zoom" clears first, then shows the first level. */
     cliquer("Zoom");
     EXPECT_TRUE(montre("ramelle-zoom1"));
-    /* A screen reader hears the ranges that the fresh area shows, the
-       first level's (150/700, 20/700, 620/700) and the full view's over it. */
+    /* The first level's ranges (150/700, 20/700, 620/700), the full view twice, said once. */
+    cliquer("Tracer");
     cliquer("Tracer");
     EXPECT_EQ(outils::dit(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE))),
-              "image Diagramme de bifurcation : Diagramme pour a de 0,21 à 1,00 et u de 0,03 à "
-              "0,89. Diagramme pour a de 0,00 à 1,00 et u de 0,00 à 1,00.");
+              "image Diagramme de bifurcation : 3 diagrammes superposés. Zoom 1 sur 3 : a de 0,21 "
+              "à 1,00 et u de 0,03 à 0,89. Vue entière : a de 0,00 à 1,00 et u de 0,00 à 1,00.");
 }
 
 TEST_F(Ramelle, ClicsEnAttenteImbriquesDansLeZoom)
@@ -73,6 +74,12 @@ TEST_F(Ramelle, FenetreAgrandieMontreLesPointsAuDela)
     cliquer("Zoom");
     cliquer("Zoom");
     EXPECT_TRUE(montre("ramelle-haute-zoom3"));
+    /* Each view told unasked with the ranges of the area, 908 then 983 rows high. */
+    cliquer("Zoom");
+    EXPECT_EQ(outils::annonces, "Zoom 1 sur 3 : a de 0,21 à 1,00 et u de 0,00 à 0,89.\n"
+                                "Zoom 2 sur 3 : a de 0,55 à 1,00 et u de 0,00 à 0,70.\n"
+                                "Zoom 3 sur 3 : a de 0,70 à 1,00 et u de 0,06 à 0,55.\n"
+                                "Vue entière : a de 0,00 à 1,00 et u de 0,00 à 1,00.\n");
 }
 
 TEST_F(Ramelle, QuitterPendantLeZoomNeDessinePlus)

@@ -55,6 +55,7 @@ class Tourbel : public testing::Test
         fenetre = construire_fenetres();
         /* Side by side, so that no window hides the drawing. */
         gtk_window_move(GTK_WINDOW(cle(CLE_SCROLL)), 1400, 0);
+        outils::annonces.clear();
     }
     void TearDown() override
     {
@@ -79,6 +80,9 @@ TEST_F(Tourbel, DialogueDAide)
     GtkWidget *dialogue = gtk_grab_get_current();
     ASSERT_TRUE(GTK_IS_DIALOG(dialogue));
     EXPECT_TRUE(outils::comme_la_reference(dialogue, "tourbel-aide"));
+    /* It opens on the pane that holds the tutorial, for a screen reader. */
+    EXPECT_EQ(outils::dit(gtk_window_get_focus(GTK_WINDOW(dialogue))),
+              "scroll pane Tutoriel : " + std::string(txt_help));
     g_object_add_weak_pointer(G_OBJECT(dialogue), reinterpret_cast<gpointer *>(&dialogue));
     outils::cliquer(dialogue, "ok");
     EXPECT_EQ(dialogue, nullptr);
@@ -130,6 +134,8 @@ TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
     outils::apres_lignes(100, [&] { cliquer("Effacer"); });
     EXPECT_EQ(choisir(vues[3]), 100);
     EXPECT_TRUE(finie);
+    EXPECT_EQ(outils::annonces, "Tracé « Vue 3D » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, "
+                                "20000 points.\nTracé arrêté après 100 segments.\n");
     EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vide"));
     /* And while the plot still waits for its window to come on screen. */
     outils::bientot([&] { cliquer("Effacer"); });
@@ -162,20 +168,26 @@ TEST_F(Tourbel, CeQueDitUnLecteurDEcran)
     for (const char *vue : vues)
         EXPECT_EQ(outils::dit(outils::bouton(fenetre, vue)),
                   "radio button " + std::string(vue) + " (Choix de l'espace de phase :) : ");
-    /* The help opens on the pane that holds the tutorial. */
-    cliquer("Aide");
-    EXPECT_EQ(outils::dit(gtk_window_get_focus(GTK_WINDOW(gtk_grab_get_current()))),
-              "scroll pane Tutoriel : " + std::string(txt_help));
-    gtk_widget_destroy(gtk_grab_get_current());
 
-    /* A fresh area after "Effacer", told of each plot drawn on it. (The
-       views reached by keyboard: tests/programmes.sh.) */
+    /* The area tells of a plot, which is told unasked when it starts and
+       ends. (The views reached by keyboard: tests/programmes.sh.) */
     ecrire(CLE_NB, "4000");
-    cliquer("Effacer");
-    EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : ");
     cliquer(vues[2]);
     EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : Tracé « selon y et z » : Xo = "
                                    "11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points.");
+    EXPECT_EQ(outils::annonces, "Tracé « selon y et z » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = "
+                                "0.0001, 4000 points.\nTracé terminé : 4000 segments tracés.\n");
+    /* Of five, how many and the last three different ones, once each. */
+    for (int vue : {0, 1, 3, 1})
+        cliquer(vues[vue]);
+    EXPECT_EQ(outils::dit(zone()),
+              "image Attracteur de Tourbel : 5 tracés superposés. Tracé « selon x et y » : "
+              "Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points. Tracé « Vue 3D » : "
+              "Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points. Tracé « selon x et z » : "
+              "Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points.");
+    /* A fresh area after "Effacer". */
+    cliquer("Effacer");
+    EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : ");
 }
 
 } // namespace
