@@ -30,8 +30,7 @@ void outils::dans_la_boucle(const action &corps)
     gtk_main();
 }
 
-/* ATK's notification; before ATK 2.50, as Orca 43 heeds no announcement,
-   the new descriptions of the control with the keyboard. */
+/* ATK's notification, or before 2.50 the focused control's new description (Orca 43's). */
 #if ATK_CHECK_VERSION(2, 50, 0)
 #define ANNONCES "Gtk:AtkObject:notification"
 #else
