@@ -12,6 +12,7 @@
  * ranges of a and u; the area's description says what it shows, briefly,
  * however many drawings pile up on it.
  */
+#include "lecteur.h"
 #include "ramelle.h"
 #include "suite.h"
 
@@ -28,59 +29,6 @@ static GtkWidget *zone_prete(gpointer user_data)
     gtk_container_check_resize(GTK_CONTAINER(gtk_widget_get_toplevel(zone)));
     gdk_window_process_updates(zone->window, TRUE);
     return zone;
-}
-
-/* Has screen readers say texte unasked, from the button that has the
-   keyboard, where the user is. From ATK 2.50 on, by its "notification";
-   the Orca of older releases heeds no announcement, but says what the
-   focused control's description becomes: that, put back at once. */
-static void annoncer(GtkWidget *fenetre, const char *texte)
-{
-    GtkWidget *focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
-    AtkObject *a = gtk_widget_get_accessible(focus ? focus : fenetre);
-#if ATK_CHECK_VERSION(2, 50, 0)
-    g_signal_emit_by_name(a, "notification", texte, ATK_LIVE_POLITE);
-#else
-    /* ATK tells of a new description only when there was one before; the
-       controls have none of their own. */
-    atk_object_set_description(a, "");
-    atk_object_set_description(a, texte);
-    atk_object_set_description(a, "");
-#endif
-}
-
-/* On a drawing area: the different sentences of the drawings it shows,
-   oldest first, and how many drawings it shows. */
-static constexpr const char CLE_RECITS[] = "recits";
-static constexpr const char CLE_NB_DESSINS[] = "nb_dessins";
-
-/* Tells screen readers what the area shows now, the drawing just made
-   included: one drawing's sentence, or how many and the different ones,
-   each once. "Zoom" clears the area, so they are at most the four views. */
-static void decrire(GtkWidget *zone, const gchar *recit)
-{
-    GPtrArray *recits = static_cast<GPtrArray *>(g_object_get_data(G_OBJECT(zone), CLE_RECITS));
-    gint nb = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(zone), CLE_NB_DESSINS)) + 1;
-
-    if (!recits) {
-        recits = g_ptr_array_new_with_free_func(g_free);
-        g_object_set_data_full(G_OBJECT(zone), CLE_RECITS, recits,
-                               GDestroyNotify(g_ptr_array_unref));
-    }
-    g_object_set_data(G_OBJECT(zone), CLE_NB_DESSINS, GINT_TO_POINTER(nb));
-    for (guint i = 0; i < recits->len; i++)
-        if (!g_strcmp0(static_cast<gchar *>(recits->pdata[i]), recit))
-            g_ptr_array_remove_index(recits, i);
-    g_ptr_array_add(recits, g_strdup(recit));
-
-    GString *texte = g_string_new("");
-    if (nb > 1)
-        g_string_printf(texte, "%d diagrammes superposés.", nb);
-    for (guint i = 0; i < recits->len; i++)
-        g_string_append_printf(texte, "%s%s", texte->len ? " " : "",
-                               static_cast<gchar *>(recits->pdata[i]));
-    atk_object_set_description(gtk_widget_get_accessible(zone), texte->str);
-    g_string_free(texte, TRUE);
 }
 
 /* The view a scale belongs to, as a screen reader names it. */
@@ -131,7 +79,7 @@ void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
 
     /* Screen readers are told once the drawing is made. */
     gchar *texte = recit_de_vue(zoom, plage_visible(zoom, abs, ord, largeur, hauteur));
-    decrire(zone, texte);
+    decrire(zone, texte, "%d diagrammes superposés.");
     annoncer(GTK_WIDGET(user_data), texte);
     g_free(texte);
 }

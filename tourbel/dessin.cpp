@@ -15,6 +15,7 @@
  * area's description says what it shows, briefly, however many plots.
  */
 #include "champs.h"
+#include "lecteur.h"
 #include "tourbel.h"
 
 /* Handles every pending event; TRUE once the main loop has been asked to
@@ -59,63 +60,6 @@ static void marquer_fin(GtkWidget *widget, gpointer fini)
     *static_cast<gboolean *>(fini) = TRUE;
 }
 
-/* Has screen readers say texte unasked, from the control that has the
-   keyboard in the main window, where the user is. From ATK 2.50 on, by
-   its "notification"; the Orca of older releases heeds no announcement,
-   but says what the focused control's description becomes: that, put
-   back at once. */
-static void annoncer(GtkWidget *fenetre, const char *texte)
-{
-    GtkWidget *focus = gtk_window_get_focus(GTK_WINDOW(fenetre));
-    AtkObject *a = gtk_widget_get_accessible(focus ? focus : fenetre);
-#if ATK_CHECK_VERSION(2, 50, 0)
-    g_signal_emit_by_name(a, "notification", texte, ATK_LIVE_POLITE);
-#else
-    /* ATK tells of a new description only when there was one before; the
-       controls have none of their own. */
-    atk_object_set_description(a, "");
-    atk_object_set_description(a, texte);
-    atk_object_set_description(a, "");
-#endif
-}
-
-/* On a drawing area: the different sentences of the plots it shows, the
-   last few, oldest first; and how many plots it shows. */
-static constexpr const char CLE_RECITS[] = "recits";
-static constexpr const char CLE_NB_TRACES[] = "nb_traces";
-static constexpr guint NB_RECITS = 3;
-
-/* Tells screen readers what the area shows now, the plot just started
-   included: one plot's sentence, or how many and the last different ones,
-   each once, so that the text stays short however many plots pile up. */
-static void decrire(GtkWidget *zone, const gchar *recit)
-{
-    GPtrArray *recits = static_cast<GPtrArray *>(g_object_get_data(G_OBJECT(zone), CLE_RECITS));
-    gint nb = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(zone), CLE_NB_TRACES)) + 1;
-
-    if (!recits) {
-        recits = g_ptr_array_new_with_free_func(g_free);
-        g_object_set_data_full(G_OBJECT(zone), CLE_RECITS, recits,
-                               GDestroyNotify(g_ptr_array_unref));
-    }
-    g_object_set_data(G_OBJECT(zone), CLE_NB_TRACES, GINT_TO_POINTER(nb));
-    for (guint i = 0; i < recits->len; i++)
-        if (!g_strcmp0(static_cast<gchar *>(recits->pdata[i]), recit))
-            g_ptr_array_remove_index(recits, i);
-    g_ptr_array_add(recits, g_strdup(recit));
-    if (recits->len > NB_RECITS)
-        g_ptr_array_remove_index(recits, 0);
-
-    GString *texte = g_string_new("");
-    if (nb > 1)
-        g_string_printf(texte, "%d tracés superposés.", nb);
-    for (guint i = 0; i < recits->len; i++)
-        g_string_append_printf(texte, "%s%s", texte->len ? " " : "",
-                               static_cast<gchar *>(recits->pdata[i]));
-    atk_object_set_description(gtk_widget_get_accessible(zone), texte->str);
-    g_string_free(texte, TRUE);
-}
-
 /* One segment per step, until the last or until the plot is to end: the
    number of steps made, or -1 after a quit. */
 static int parcourir(GdkWindow *graph, gint choix, depart d, const gboolean *fini)
@@ -152,7 +96,7 @@ static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const char
         g_strdup_printf("Tracé « %s » : Xo = %s, Yo = %s, Zo = %s, r = %s, h = %s, %d points.", vue,
                         textes[0], textes[1], textes[2], textes[3], textes[4], d.nb);
 
-    decrire(zone, recit);
+    decrire(zone, recit, "%d tracés superposés.");
     annoncer(fenetre, recit);
     g_free(recit);
     int faits = parcourir(zone->window, choix, d, fini);
