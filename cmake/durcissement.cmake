@@ -1,10 +1,10 @@
 # Debian's hardening: what dpkg-buildflags gives with hardening=+all on
-# Debian 12, on amd64 and arm64 alike, plus the stack clash protection and,
-# on x86, the control-flow protection of later Debian releases. An overflow
-# of a stack buffer or a stack grown past its guard page ends the program
-# instead of running on, and the loader resolves every symbol at start and
-# then makes its tables read-only. None of it changes a floating-point
-# operation, so the arithmetic keeps its bits.
+# Debian 12, on amd64, arm64 and armhf alike, plus the stack clash
+# protection and, on x86, the control-flow protection of later Debian
+# releases. An overflow of a stack buffer or a stack grown past its guard
+# page ends the program instead of running on, and the loader resolves every
+# symbol at start and then makes its tables read-only. None of it changes a
+# floating-point operation, so the arithmetic keeps its bits.
 include(CheckPIESupported)
 check_pie_supported()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)

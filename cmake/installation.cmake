@@ -75,9 +75,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/tourbel)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The architecture is the compiler's target, arm64 in a cross build, not
-# the machine's; dpkg-shlibdeps reads the libraries of the binaries' own
-# architecture (the multiarch :arm64 ones there).
+# The architecture is the compiler's target, arm64 or armhf in a cross
+# build, not the machine's; dpkg-shlibdeps reads the libraries of the
+# binaries' own architecture (the multiarch :arm64 or :armhf ones there).
 execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
                 OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
                 OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)

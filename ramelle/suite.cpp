@@ -155,11 +155,20 @@ template <typename V, int N>
    the 16 or 32 registers; past that, spills slow every step.
    On aarch64 ten NEON vectors make the shortest loop per step: its 32
    instructions do 20 steps; from eleven on, the compiler reloads some 4a
-   at every step, and 32-byte vectors, split in two, go through memory. */
+   at every step, and 32-byte vectors, split in two, go through memory.
+   32-bit ARM (armhf) has no double-precision vectors: there the compiler
+   would take each 128-bit vector apart through memory at every step, so
+   the lanes are plain doubles, seven of them, which the 16 registers of
+   Debian's baseline (VFPv3-D16) hold: 24 instructions do 7 steps, one of
+   them a reload of 4a, where ten split vectors took some 150 for 20. */
 static void orbites_base(int debut, int fin, const double *quatre_a, const double *departs,
                          float *temp)
 {
+#ifdef __arm__
+    orbites<double, 7>(debut, fin, quatre_a, departs, temp);
+#else
     orbites<v2d, 10>(debut, fin, quatre_a, departs, temp);
+#endif
 }
 
 #ifdef SUITE_X86
@@ -202,6 +211,8 @@ const char *nom_chemin(chemin c)
         return "sse2";
 #elif defined(__aarch64__)
         return "neon";
+#elif defined(__arm__)
+        return "vfp";
 #else
         return "vecteur128";
 #endif

@@ -40,7 +40,8 @@ void diagramme_tranche(int premier, int nombre, float *temp);
 /* The instruction sets the fast version is built for, so that each can be
    checked and timed on a machine that has the wider ones. chemin_base, the
    128-bit vectors every processor of the architecture has (SSE2 on x86,
-   NEON on aarch64), is always possible; the AVX ones only on x86. */
+   NEON on aarch64; plain VFP doubles on 32-bit ARM, which has no
+   double-precision vectors), is always possible; the AVX ones only on x86. */
 enum chemin { chemin_base, chemin_avx2, chemin_avx512 };
 constexpr int NB_CHEMINS = 3;
 bool chemin_possible(chemin c);
