@@ -2,9 +2,11 @@
  * ramelle's arithmetic: the logistic map and the sweep over parameters and
  * starting values that makes one bifurcation diagram.
  *
- * The slow version follows the orbits one by one. The fast one runs many
- * orbits side by side in vector registers; since each lane does exactly the
- * same double operations in the same order, the results are the same bits.
+ * The slow version follows the orbits one by one, 400 steps each. The fast
+ * one runs many orbits side by side in vector registers; since each lane
+ * does exactly the same double operations in the same order, the results
+ * are the same bits. It stops a block of them early only where the steps
+ * left could not change a bit (iterer).
  * Nothing here may be fused (FMA) or reordered: the build uses
  * -ffp-contract=off and no target below enables "fma".
  */
@@ -115,32 +117,79 @@ static void ranger(int k, int fin, int nb, const double *u, float *temp)
         temp[k + l] = (float)u[l];
 }
 
-/* Always inlined, so that it is compiled with the instruction set of the
-   function that uses it, and the N vectors stay in registers. */
-template <typename V, int N> [[gnu::always_inline]] inline void iterer(V *u, const V *a4)
+/* An orbit that holds, at step t, exactly the value it held at step
+   t - PERIODE has a period dividing PERIODE from there on, so its value at
+   every later multiple of PERIODE, NB_ITERATIONS included, is that same
+   value: the steps left would change no bit. Most orbits of the diagram
+   settle on a cycle of 1, 2, 4, 8 or 16 long before step 400. */
+constexpr int PERIODE = 16;
+static_assert(NB_ITERATIONS % PERIODE == 0, "step 400 must be a multiple of the check's period");
+
+/* Whether no lane of a comparison differs: a plain bool for scalar lanes,
+   a mask of lanes for vectors. */
+[[gnu::always_inline]] inline bool aucun_ecart(bool ecart)
 {
-    for (int n = 0; n < NB_ITERATIONS; n++) {
-#pragma GCC unroll 16
-        for (int v = 0; v < N; v++)
-            u[v] = (a4[v] * u[v]) * (1 - u[v]);
-    }
+    return !ecart;
+}
+template <typename M> [[gnu::always_inline]] inline bool aucun_ecart(const M &ecart)
+{
+    for (int l = 0; l < int(sizeof(M) / sizeof(ecart[0])); l++)
+        if (ecart[l])
+            return false;
+    return true;
 }
 
+/* Whether every lane of the N vectors holds what it held a period ago.
+   The values are never NaN and never -0 (every orbit stays in [0, 1],
+   where (4a u)(1 - u) is a product of two numbers >= 0, and the empty lanes
+   hold +0), so == is equality of the bits, which is what the sweep keeps. */
+template <typename V, int N> [[gnu::always_inline]] inline bool repetes(const V *u, const V *avant)
+{
+    auto ecart = u[0] != avant[0];
+    for (int v = 1; v < N; v++)
+        ecart |= u[v] != avant[v];
+    return aucun_ecart(ecart);
+}
+
+/* Always inlined, so that it is compiled with the instruction set of the
+   function that uses it, and the N vectors stay in registers. Returns how
+   many steps the block ran: it stops once every lane has repeated. */
+template <typename V, int N> [[gnu::always_inline]] inline int iterer(V *u, const V *a4)
+{
+    for (int n = 0; n < NB_ITERATIONS; n += PERIODE) {
+        V avant[N];
+        for (int v = 0; v < N; v++)
+            avant[v] = u[v];
+        for (int m = 0; m < PERIODE; m++) {
+#pragma GCC unroll 16
+            for (int v = 0; v < N; v++)
+                u[v] = (a4[v] * u[v]) * (1 - u[v]);
+        }
+        if (repetes<V, N>(u, avant))
+            return n + PERIODE;
+    }
+    return NB_ITERATIONS;
+}
+
+/* Returns the map steps run, a block's lanes by its steps, empty lanes
+   included: counted once a block, outside the steps. */
 template <typename V, int N>
-[[gnu::always_inline]] inline void orbites(int debut, int fin, const double *quatre_a,
-                                           const double *departs, float *temp)
+[[gnu::always_inline]] inline long long orbites(int debut, int fin, const double *quatre_a,
+                                                const double *departs, float *temp)
 {
     constexpr int nb = N * int(sizeof(V) / sizeof(double));
+    long long pas_faits = 0;
     for (int k = debut; k < fin; k += nb) {
         alignas(64) double a4[nb], u[nb];
         remplir(k, fin, nb, quatre_a, departs, a4, u);
         V va[N], vu[N];
         memcpy(va, a4, sizeof va);
         memcpy(vu, u, sizeof vu);
-        iterer<V, N>(vu, va);
+        pas_faits += (long long)nb * iterer<V, N>(vu, va);
         memcpy(u, vu, sizeof vu);
         ranger(k, fin, nb, u, temp);
     }
+    return pas_faits;
 }
 
 /* The x86 instruction sets past SSE2 are chosen at run time, so their code
@@ -161,27 +210,27 @@ template <typename V, int N>
    the lanes are plain doubles, seven of them, which the 16 registers of
    Debian's baseline (VFPv3-D16) hold: 24 instructions do 7 steps, one of
    them a reload of 4a, where ten split vectors took some 150 for 20. */
-static void orbites_base(int debut, int fin, const double *quatre_a, const double *departs,
-                         float *temp)
+static long long orbites_base(int debut, int fin, const double *quatre_a, const double *departs,
+                              float *temp)
 {
 #ifdef __arm__
-    orbites<double, 7>(debut, fin, quatre_a, departs, temp);
+    return orbites<double, 7>(debut, fin, quatre_a, departs, temp);
 #else
-    orbites<v2d, 10>(debut, fin, quatre_a, departs, temp);
+    return orbites<v2d, 10>(debut, fin, quatre_a, departs, temp);
 #endif
 }
 
 #ifdef SUITE_X86
-__attribute__((target("avx2"))) static void orbites_avx2(int debut, int fin, const double *quatre_a,
-                                                         const double *departs, float *temp)
+__attribute__((target("avx2"))) static long long
+orbites_avx2(int debut, int fin, const double *quatre_a, const double *departs, float *temp)
 {
-    orbites<v4d, 12>(debut, fin, quatre_a, departs, temp);
+    return orbites<v4d, 12>(debut, fin, quatre_a, departs, temp);
 }
 
-__attribute__((target("avx512f"))) static void
+__attribute__((target("avx512f"))) static long long
 orbites_avx512(int debut, int fin, const double *quatre_a, const double *departs, float *temp)
 {
-    orbites<v8d, 16>(debut, fin, quatre_a, departs, temp);
+    return orbites<v8d, 16>(debut, fin, quatre_a, departs, temp);
 }
 #endif
 
@@ -233,7 +282,7 @@ static chemin meilleur_chemin()
     return chemin_base;
 }
 
-static void tranche_par(chemin c, int premier, int nombre, float *temp)
+static long long tranche_par(chemin c, int premier, int nombre, float *temp)
 {
     double quatre_a[NB_PARAMETRES], departs[NB_DEPARTS];
     preparer(quatre_a, departs);
@@ -241,31 +290,28 @@ static void tranche_par(chemin c, int premier, int nombre, float *temp)
     switch (c) {
 #ifdef SUITE_X86
     case chemin_avx2:
-        orbites_avx2(debut, fin, quatre_a, departs, temp);
-        break;
+        return orbites_avx2(debut, fin, quatre_a, departs, temp);
     case chemin_avx512:
-        orbites_avx512(debut, fin, quatre_a, departs, temp);
-        break;
+        return orbites_avx512(debut, fin, quatre_a, departs, temp);
 #endif
     default:
-        orbites_base(debut, fin, quatre_a, departs, temp);
-        break;
+        return orbites_base(debut, fin, quatre_a, departs, temp);
     }
 }
 
-void diagramme_par(chemin c, float *temp)
+long long diagramme_par(chemin c, float *temp)
 {
-    tranche_par(c, 0, NB_PARAMETRES, temp);
+    return tranche_par(c, 0, NB_PARAMETRES, temp);
 }
 
-void diagramme_tranche(int premier, int nombre, float *temp)
+long long diagramme_tranche(int premier, int nombre, float *temp)
 {
-    tranche_par(meilleur_chemin(), premier, nombre, temp);
+    return tranche_par(meilleur_chemin(), premier, nombre, temp);
 }
 
-void diagramme(float *temp)
+long long diagramme(float *temp)
 {
-    diagramme_tranche(0, NB_PARAMETRES, temp);
+    return diagramme_tranche(0, NB_PARAMETRES, temp);
 }
 
 std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord, int largeur,

@@ -33,9 +33,11 @@ void diagramme_simple(float *temp);
 void diagramme_simple_tranche(int premier, int nombre, float *temp);
 
 /* Same values as diagramme_simple, bit for bit, with the widest vector
-   instructions this processor has. */
-void diagramme(float *temp);
-void diagramme_tranche(int premier, int nombre, float *temp);
+   instructions this processor has; a block of orbits stops as soon as all
+   of them have settled on a cycle whose next steps would change nothing.
+   Each returns the map steps it ran (a block's lanes by its steps). */
+long long diagramme(float *temp);
+long long diagramme_tranche(int premier, int nombre, float *temp);
 
 /* The instruction sets the fast version is built for, so that each can be
    checked and timed on a machine that has the wider ones. chemin_base, the
@@ -46,7 +48,7 @@ enum chemin { chemin_base, chemin_avx2, chemin_avx512 };
 constexpr int NB_CHEMINS = 3;
 bool chemin_possible(chemin c);
 const char *nom_chemin(chemin c);
-void diagramme_par(chemin c, float *temp);
+long long diagramme_par(chemin c, float *temp);
 
 /* A pixel of the drawing area. */
 struct point {

@@ -56,10 +56,22 @@ def ramelle():
         return np.array(valeurs)
     i, j = balayage(0.0001), balayage(0.0005)
     a, u = np.repeat(i.astype(float), len(j)), np.tile(j.astype(float), len(i))
-    for _ in range(400):
+    # The step at which each orbit first holds the value it held 16 steps
+    # before: from there on nothing changes at a multiple of 16, 400 included.
+    repete = np.full(len(u), 400)
+    for n in range(1, 401):
+        if n % 16 == 1:
+            avant = u
         u = ((4 * a) * u) * (1 - u)
+        if n % 16 == 0:
+            repete[(repete == 400) & (u == avant)] = n
     temp = u.astype(np.float32)
     print(f"sweep {len(i)} x {len(j)}: FNV-1a {fnv(temp.tobytes()):#018x}")
+    # Blocks of so many orbits in the order of the sweep, stopped when all
+    # have repeated; the last block's empty lanes (0) repeat at step 16.
+    for nom, nb in (("sse2 and neon", 20), ("avx2", 48), ("avx512", 128), ("vfp", 7)):
+        blocs = np.append(repete, [16] * (-len(u) % nb)).reshape(-1, nb).max(axis=1)
+        print(f"blocks of {nb} ({nom}): {int(blocs.sum()) * nb} map steps")
     for zoom, ab, ord_ in ((450, 20, 580), (700, -150, 620), (1000, -550, 700), (2000, -1400, 1100)):
         x, y = np.trunc(zoom * a + ab).astype(int), np.trunc(ord_ - zoom * temp.astype(float)).astype(int)
         k = (y * 800 + x)[(x >= 0) & (x < 800) & (y >= 0) & (y < 600)]
