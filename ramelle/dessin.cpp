@@ -2,11 +2,13 @@
  * ramelle's drawing: dessin() puts the two axes and one point per value of
  * the sweep (suite.cpp) on the current drawing area, at a given scale and
  * origin. It runs to its end without letting events run, so the window is
- * frozen while it draws; the sweep runs in vector registers and the window
- * system gets each visible pixel once, in one batch, which keeps that
- * freeze short. The picture is the same as drawing every value one by one:
- * the points share one colour, and those outside the area would be
- * clipped away by the window system.
+ * frozen while it draws. The sweep's values are the same for every view:
+ * the first drawing works them out, in vector registers, and keeps them on
+ * the main window, so that every later one, each "Zoom" above all, only
+ * turns them into pixels. The window system gets each visible pixel once,
+ * in one batch. Both keep the freeze short, on small boards too. The picture is the same as drawing
+ * every value one by one: the points share one colour, and those outside the area would be clipped
+ * away by the window system.
  *
  * Screen readers are told, unasked, which view a drawing shows and its
  * ranges of a and u; the area's description says what it shows, briefly,
@@ -29,6 +31,21 @@ static GtkWidget *zone_prete(gpointer user_data)
     gtk_container_check_resize(GTK_CONTAINER(gtk_widget_get_toplevel(zone)));
     gdk_window_process_updates(zone->window, TRUE);
     return zone;
+}
+
+/* The sweep's values: worked out by the first drawing, kept on the main
+   window and freed with it. */
+static const float *valeurs_du_diagramme(gpointer user_data)
+{
+    GtkObject *fenetre = GTK_OBJECT(user_data);
+    auto *temp = static_cast<float *>(gtk_object_get_data(fenetre, CLE_VALEURS));
+
+    if (!temp) {
+        temp = g_new(float, NB_VALEURS);
+        diagramme(temp);
+        gtk_object_set_data_full(fenetre, CLE_VALEURS, temp, g_free);
+    }
+    return temp;
 }
 
 /* The view a scale belongs to, as a screen reader names it. */
@@ -67,11 +84,10 @@ void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
     gdk_draw_line(graph, gc, abs, ord, abs + 750, ord);
     gdk_draw_line(graph, gc, abs, ord, abs, ord - 550);
 
-    std::vector<float> temp(NB_VALEURS);
-    diagramme(temp.data());
     gdk_drawable_get_size(graph, &largeur, &hauteur);
     std::vector<GdkPoint> points;
-    for (point p : points_visibles(temp.data(), zoom, abs, ord, largeur, hauteur))
+    for (point p :
+         points_visibles(valeurs_du_diagramme(user_data), zoom, abs, ord, largeur, hauteur))
         points.push_back({p.x, p.y});
     if (!points.empty())
         gdk_draw_points(graph, gc, points.data(), static_cast<gint>(points.size()));

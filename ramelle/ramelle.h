@@ -1,16 +1,19 @@
 /*
  * ramelle, the diagram viewer: what its window (fenetre.cpp) and its
- * drawing (dessin.cpp) share. The window keeps its vertical box and its
- * current drawing area as object data under the keys below; "Zoom"
- * replaces the area, so callbacks fetch it afresh each time.
+ * drawing (dessin.cpp) share. The window keeps its vertical box, its
+ * current drawing area and the sweep's values as object data under the
+ * keys below; "Zoom" replaces the area, so callbacks fetch it afresh each
+ * time.
  */
 #pragma once
 
 #include <gtk/gtk.h>
 
-/* Object-data keys on the main window. */
+/* Object-data keys on the main window: its box, its current drawing area,
+   and the sweep's values, worked out by the first drawing for all. */
 inline constexpr const char CLE_BOITEV[] = "boitev";
 inline constexpr const char CLE_ZONE[] = "zone";
+inline constexpr const char CLE_VALEURS[] = "valeurs";
 
 /* One view of the diagram: scale in pixels per unit, the pixel column of
    a = 0 and row of u = 0; test is 1 once the view has been shown in the

@@ -6,8 +6,11 @@
  */
 #include "outils_gtk.h"
 #include "ramelle.h"
+#include "suite.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -46,6 +49,13 @@ TEST_F(Ramelle, TracerPuisZoom)
     EXPECT_EQ(outils::dit(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE))),
               "image Diagramme de bifurcation : 3 diagrammes superposés. Zoom 1 sur 3 : a de 0,21 "
               "à 1,00 et u de 0,03 à 0,89. Vue entière : a de 0,00 à 1,00 et u de 0,00 à 1,00.");
+    /* Every later drawing turns the values the first one kept into pixels,
+       and runs the map no more: kept values moved off every view show
+       nothing at the next level. */
+    auto *gardees = static_cast<float *>(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_VALEURS));
+    std::fill(gardees, gardees + NB_VALEURS, 2.0f);
+    cliquer("Zoom");
+    EXPECT_TRUE(montre("ramelle-vide"));
 }
 
 TEST_F(Ramelle, ClicsEnAttenteImbriquesDansLeZoom)
