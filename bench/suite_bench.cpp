@@ -1,15 +1,21 @@
 // Benchmark of ramelle's arithmetic. Each figure is a rate of map steps
 // (one step of one orbit) per second, "pas/s", so they compare directly:
 //   simple         the slow drawing, on a band of parameters;
-//   diagramme/X    the fast drawing, whole, on instruction set X;
+//   diagramme/X    the fast drawing, whole, on instruction set X, by the
+//                  steps it runs before its blocks stop early;
 //   debit/X        what the machine can do at best with the same three
 //                  operations per step on instruction set X: far more
 //                  independent orbits than needed, all in registers.
 // The fast drawing should stay within 1.5 times its debit figure.
+// Then each press of ramelle's buttons in the order of a whole cycle,
+//   appui/X/VUE    the map steps it runs ("pas/appui") and its time:
+//                  the first "Tracer" works the sweep out, the later
+//                  presses only turn the values kept into the view's pixels.
 #include "suite.h"
 
 #include <benchmark/benchmark.h>
 
+#include <iterator>
 #include <vector>
 
 static void compter_pas(benchmark::State &etat, double pas_par_tour)
@@ -33,11 +39,54 @@ static void simple(benchmark::State &etat)
 static void rapide(benchmark::State &etat, chemin c)
 {
     std::vector<float> temp(NB_VALEURS);
+    long long pas = 0;
     for (auto _ : etat) {
-        diagramme_par(c, temp.data());
+        pas = diagramme_par(c, temp.data());
         benchmark::ClobberMemory();
     }
-    compter_pas(etat, (double)NB_VALEURS * NB_ITERATIONS);
+    compter_pas(etat, (double)pas);
+}
+
+// ---- Presses, as the program makes them ----
+
+struct vue {
+    const char *nom;
+    int zoom, abs, ord;
+};
+// "Tracer", then "Zoom" four times: the three levels and the full view.
+static const vue cycle[] = {{"Tracer", 450, 20, 580},
+                            {"Zoom1", 700, -150, 620},
+                            {"Zoom2", 1000, -550, 700},
+                            {"Zoom3", 2000, -1400, 1100},
+                            {"Zoom4", 450, 20, 580}};
+
+// One press: the sweep while no values are kept, then the view's pixels
+// in the 800 x 600 area. Returns the map steps it ran.
+static long long appuyer(std::vector<float> &gardees, chemin c, const vue &v)
+{
+    long long pas = 0;
+    if (gardees.empty()) {
+        gardees.resize(NB_VALEURS);
+        pas = diagramme_par(c, gardees.data());
+    }
+    benchmark::DoNotOptimize(points_visibles(gardees.data(), v.zoom, v.abs, v.ord, 800, 600));
+    return pas;
+}
+
+// Press n of the cycle, the n before it made first (outside the timing);
+// the first press starts from nothing at every round.
+static void appui(benchmark::State &etat, chemin c, int n)
+{
+    std::vector<float> gardees;
+    for (int k = 0; k < n; k++)
+        appuyer(gardees, c, cycle[k]);
+    long long pas = 0;
+    for (auto _ : etat) {
+        if (n == 0)
+            gardees.clear();
+        pas = appuyer(gardees, c, cycle[n]);
+    }
+    etat.counters["pas/appui"] = static_cast<double>(pas);
 }
 
 // ---- Throughput reference ----
@@ -125,6 +174,10 @@ static int enregistrer()
         benchmark::RegisterBenchmark(("debit/" + nom).c_str(), debit, c)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(3);
+        for (int n = 0; n < int(std::size(cycle)); n++)
+            benchmark::RegisterBenchmark(("appui/" + nom + "/" + cycle[n].nom).c_str(), appui, c, n)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(5);
     }
     return 0;
 }
