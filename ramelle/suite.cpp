@@ -318,7 +318,9 @@ std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord
                                    int hauteur)
 {
     float i[NB_PARAMETRES];
-    std::vector<bool> pris(static_cast<size_t>(largeur) * hauteur);
+    /* A byte a pixel rather than a bit: this loop is most of what a
+       drawing costs once the sweep's values are kept. */
+    std::vector<unsigned char> pris(static_cast<size_t>(largeur) * hauteur);
     std::vector<point> points;
 
     valeurs_parametres(i);
