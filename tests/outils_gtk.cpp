@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cstring>
 #include <string>
+#include <utility>
 
 using action = std::function<void()>;
 
@@ -30,32 +31,29 @@ void outils::dans_la_boucle(const action &corps)
     gtk_main();
 }
 
-/* ATK's notification, or before 2.50 the focused control's new description (Orca 43's). */
-#if ATK_CHECK_VERSION(2, 50, 0)
-#define ANNONCES "Gtk:AtkObject:notification"
-#else
-#define ANNONCES "Gtk:AtkObject:property-change"
-#endif
-std::string outils::annonces;
-static gboolean entendre(GSignalInvocationHint *, guint, const GValue *v, gpointer)
+/* What was heard, and the segments drawn since its last line. */
+static std::string entendues;
+static long segments;
+static void noter_les_segments()
 {
-#if ATK_CHECK_VERSION(2, 50, 0)
-    outils::annonces += g_value_get_string(v + 1) + std::string("\n");
-#else
-    auto *p = static_cast<AtkPropertyValues *>(g_value_get_pointer(v + 1));
-    if (g_str_equal(p->property_name, "accessible-description") &&
-        *g_value_get_string(&p->new_value) &&
-        gtk_widget_is_focus(GTK_ACCESSIBLE(g_value_get_object(v))->widget))
-        outils::annonces += g_value_get_string(&p->new_value) + std::string("\n");
-#endif
-    return TRUE;
+    if (segments)
+        entendues += "[" + std::to_string(segments) + " segments]\n";
+    segments = 0;
+}
+
+std::string outils::entendu()
+{
+    noter_les_segments();
+    return std::exchange(entendues, "");
 }
 
 int outils::lancer_les_tests(int argc, char **argv)
 {
     gtk_init(&argc, &argv);
-    g_type_class_ref(ATK_TYPE_OBJECT); /* its signals, for the listener */
-    atk_add_global_event_listener(entendre, ANNONCES);
+    outils::ecouter([](const std::string &ligne) {
+        noter_les_segments();
+        entendues += ligne + "\n";
+    });
     /* Run under a French locale, the tests must really have it. */
     if (g_str_has_prefix(g_getenv("LC_ALL") ? g_getenv("LC_ALL") : "", "fr") &&
         *localeconv()->decimal_point != ',')
@@ -173,6 +171,7 @@ GdkGC *__wrap_gdk_gc_new(GdkDrawable *d)
 void __wrap_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2)
 {
     __real_gdk_draw_line(d, g, x1, y1, x2, y2);
+    segments++;
     if (++outils::lignes_tracees == declencheur)
         outils::bientot(action_prevue);
 }

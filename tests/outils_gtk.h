@@ -34,8 +34,12 @@ void fermer_par_le_cadre(GtkWidget *fenetre);
 bool comme_la_reference(GtkWidget *w, const char *nom);
 /* What a screen reader finds on w: "role name (label) : description". */
 std::string dit(GtkWidget *w);
-/* What screen readers were told unasked, a line each. */
-extern std::string annonces;
+/* What a screen reader heard unasked since last asked, in order with what
+   was drawn meanwhile: a line an announcement, "[n segments]" for the
+   segments drawn between two (tests/oreille.cpp). */
+std::string entendu();
+/* Gives noter each line a screen reader hears from now on. */
+void ecouter(void (*noter)(const std::string &ligne));
 
 /* Graphics contexts of the programs' code still alive; lines it drew;
    action run from the events handled after the n-th line from now. */
