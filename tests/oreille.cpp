@@ -2,8 +2,8 @@
  * What a screen reader is told unasked by a GTK 2 program that has loaded
  * the toolkit's accessibility module (gail): ecouter() for the window
  * tests (outils_gtk.h), and, loaded as a toolkit module after gail
- * (GTK_MODULES=gail:/path/liboreille.so), the same lines on the real
- * program's standard output (tests/programmes.sh).
+ * (GTK_MODULES=gail:/path/liboreille.so), the same lines from the real
+ * program (tests/programmes.sh).
  */
 #include "outils_gtk.h"
 
@@ -50,10 +50,12 @@ void outils::ecouter(void (*n)(const std::string &))
 #endif
 }
 
+/* Loaded in a program: each line written at once to the file $ENTENDU. */
 extern "C" G_MODULE_EXPORT void gtk_module_init(gint *, gchar ***)
 {
+    static FILE *sortie = fopen(g_getenv("ENTENDU"), "w");
     outils::ecouter([](const std::string &ligne) {
-        printf("%s\n", ligne.c_str());
-        fflush(stdout);
+        fprintf(sortie, "%s\n", ligne.c_str());
+        fflush(sortie);
     });
 }

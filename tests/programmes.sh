@@ -8,15 +8,19 @@
 # Each starts with the toolkit's standard options of its manual page only:
 # the display not in the environment but in --display, and --name, by
 # which its windows are found. tourbel: blank at start, a short plot
-# started by keyboard alone, then one in each view from its own default
-# point, after "Effacer", two rounds; then "Fermer" in the middle of two
-# nested long plots. ramelle: blank at start,
+# started by keyboard alone from values typed long, then one in each view
+# from its own default point, after "Effacer", two rounds; the tutorial's
+# values typed; then "Fermer" in the middle of two nested long plots, and
+# what a screen reader heard of them (OREILLE, tests/oreille.cpp, which
+# an installed package's run does without). ramelle: blank at start,
 # two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
 # "Fermer" during a drawing. Both end with status 0, and before that, both
 # fail to start cleanly without a display.
 # With LANCEUR set, each is started by name through that command, the
 # README's run command in a fresh root (outils/tester-racine), then only
-# seen at start, told how long its window took to come, and closed.
+# seen at start, told how long its window took to come, and closed;
+# before them, a wrong name stops it at once, with nothing installed nor
+# built where it runs (the words before its path in LANCEUR, a chroot).
 set -u
 export LC_ALL=fr_FR.UTF-8 # as their users run them
 references=$(dirname "$0")/references
@@ -29,6 +33,25 @@ echec() { echo "$programme: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 # no cursor blinks in a picture.
 garer() { xdotool mousemove 2500 1500; }
 clic() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# Types each text over a field of tourbel, from the one with the focus on,
+# one Tab to the next, which Tab selects; then Tab to the first view and Return.
+saisir() {
+    xdotool key ctrl+a type "$1"
+    for texte in "${@:2}"; do xdotool key Tab type "$texte"; done
+    xdotool key Tab Return
+}
+# Waits until the last lines tourbel told a screen reader read as the
+# patterns given (extended regular expressions), 20 s at most.
+entendre() {
+    [[ -n ${OREILLE:-} ]] || return 0
+    local attendu
+    attendu=$(printf '%s\n' "$@")
+    for ((fois = 0; fois < 400; fois++)); do
+        [[ $(tail -n $# "$tmp/entendu") =~ ^${attendu}$ ]] && return
+        sleep 0.05
+    done
+    echec "told a screen reader: $(tail -n $# "$tmp/entendu"); not: $attendu"
+}
 
 # $1 = the window titled $2, once shown, of the name given; none if the
 # program ends first, as it does when it ignores its options.
@@ -55,10 +78,19 @@ montre() {
     echec "does not show $2 ($references/$2.png)"
 }
 
+if [[ -n ${LANCEUR:-} ]]; then
+    read -ra lanceur <<<"$LANCEUR" && programme=tourbell
+    ou=("${lanceur[@]:0:${#lanceur[@]}-1}")
+    paquets() { "${ou[@]}" dpkg-query -W -f '${db:Status-Abbrev}\n' | grep -c ^ii; }
+    avant=$(paquets) sortie=$($LANCEUR tourbell 2>&1)
+    (($? == 2)) && [[ $sortie == usage:* ]] && (($(paquets) == avant)) &&
+        ! "${ou[@]}" test -e "${lanceur[-1]%/outils/lancer}/build" || echec "the run command went on: $sortie"
+fi
 for programme; do
     garer
-    nom=essai-$(basename "$programme") SECONDS=0
-    env -u DISPLAY ${LANCEUR:-} "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
+    nom=essai-$(basename "$programme") SECONDS=0 fin=()
+    env -u DISPLAY ${OREILLE:+GTK_MODULES=gail:$OREILLE ENTENDU=$tmp/entendu} ${LANCEUR:-} \
+        "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
     case ${LANCEUR:+court-}$(basename "$programme") in
     court-tourbel) fenetre principale '^Attracteur' && montre "$principale" tourbel-fenetre &&
         clic "$principale" 500 158 ;; # "Fermer"
@@ -71,12 +103,14 @@ for programme; do
         xdotool windowmove --sync "$dessin" 1400 0
         montre "$dessin" tourbel-vide
         # By keyboard alone, from the first field, which has the focus at
-        # start: four Tabs to "h = ", one to "Nbr. pt. = ", each text typed
-        # over the one Tab selects (h with the decimal comma of French),
-        # one more Tab to the first view, and Return.
-        xdotool mousemove --window "$principale" 5 5 key --repeat 4 Tab type 0,002
-        xdotool key Tab type 4000 && xdotool key Tab Return
+        # start: each value typed long, many digits or an exponent (h with
+        # the decimal comma of French), reads as its short form.
+        xdotool mousemove --window "$principale" 5 5
+        saisir 11.0000000000000000000000000000000000000000 0.0e+00 2.000000000000000000000000e+1 \
+            28.000000000000000000000000000000000000000001 0,002000000000000000000000000 4.0000e3
         montre "$dessin" tourbel-vue1
+        entendre "Tracé « selon x et y » : Xo = 11.0{40}, Yo = 0.0e\+00, Zo = 2.0{24}e\+1, r = 28.0{41}1, h = 0,0020{24}, 4000 points." \
+            "Tracé terminé : 4000 segments tracés."
         vues=([1]=50 210 370 515)
         for vue in 1 2 3 4 4 3 2 1; do
             clic "$principale" 290 158 && montre "$dessin" tourbel-vide # "Effacer"
@@ -97,9 +131,19 @@ for programme; do
         clic "$principale" 210 126 && clic "$principale" 90 158 && fenetre aide '^Aide$'
         montre "$dessin" tourbel-vue2
         xdotool windowmove --sync "$aide" 0 800 mousemove --window "$aide" 5 5 key Escape
-        # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each, then "Fermer".
+        # The tutorial's values, typed as it gives them: the default point,
+        # r at either end of 0 to 30, h of 10^-5 and 10^6 points; each plot
+        # heard as it starts, then stopped by "Effacer".
+        for r in 0 30; do
+            clic "$principale" 290 158 && clic "$principale" 130 37 && saisir 11 0 20 $r 0.00001 1000000
+            entendre "Tracé « selon x et y » : Xo = 11, Yo = 0, Zo = 20, r = $r, h = 0.00001, 1000000 points."
+            clic "$principale" 290 158 && entendre ".*1000000 points." "Tracé arrêté après [0-9]+ segments."
+        done
+        # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each,
+        # then "Fermer": nothing is said after the two starts.
         clic "$principale" 520 70 && xdotool key ctrl+a type 100000000
-        clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158 ;;
+        clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158
+        fin=("Tracé « Vue 3D » : .*" "Tracé « selon y et z » : .*") ;;
     ramelle)
         fenetre principale '^Diagramme'
         montre "$principale" ramelle-vide
@@ -113,6 +157,7 @@ for programme; do
         clic "$principale" 396 13 && clic "$principale" 666 13 ;; # "Zoom", "Fermer"
     esac
     wait "$pid" || echec "ended with status $?"
+    entendre "${fin[@]}"
     # No display, or one where no server answers: the toolkit's message
     # and status 1, never a crash.
     for ecran in "" --display=:65535; do
