@@ -26,9 +26,10 @@ static gboolean notification(GSignalInvocationHint *, guint, const GValue *v, gp
 static gboolean description(GSignalInvocationHint *, guint, const GValue *v, gpointer)
 {
     auto *p = static_cast<AtkPropertyValues *>(g_value_get_pointer(v + 1));
-    GObject *o = G_OBJECT(g_value_get_object(v));
-    GtkWidget *w = GTK_IS_ACCESSIBLE(o) ? GTK_ACCESSIBLE(o)->widget : nullptr;
-    if (!w || !GTK_WIDGET_CAN_FOCUS(w) || !g_str_equal(p->property_name, "accessible-description"))
+    if (!g_str_equal(p->property_name, "accessible-description"))
+        return TRUE;
+    GtkWidget *w = GTK_ACCESSIBLE(g_value_get_object(v))->widget;
+    if (!GTK_WIDGET_CAN_FOCUS(w))
         return TRUE;
     const char *d = g_value_get_string(&p->new_value);
 #if ATK_CHECK_VERSION(2, 50, 0)

@@ -40,17 +40,11 @@ saisir() {
     for texte in "${@:2}"; do xdotool key Tab type "$texte"; done
     xdotool key Tab Return
 }
-# Waits until the last lines tourbel told a screen reader read as the
-# patterns given (extended regular expressions), 20 s at most.
-entendre() {
-    [[ -n ${OREILLE:-} ]] || return 0
-    local attendu
-    attendu=$(printf '%s\n' "$@")
-    for ((fois = 0; fois < 400; fois++)); do
-        [[ $(tail -n $# "$tmp/entendu") =~ ^${attendu}$ ]] && return
-        sleep 0.05
-    done
-    echec "told a screen reader: $(tail -n $# "$tmp/entendu"); not: $attendu"
+# Runs "$@" until it holds, 400 times at most (some 20 s; a correct run
+# needs a few at most), and the test's own time limit stops a hung program.
+jusqua() {
+    for ((fois = 0; fois < 400; fois++)); do "$@" && return; sleep 0.05; done
+    false
 }
 
 # $1 = the window titled $2, once shown, of the name given; none if the
@@ -67,15 +61,17 @@ fenetre() {
 
 # Whether window $1 shows the picture $2. A plot ends, and the toolkit
 # repaints a button the pointer left, at no moment that shows from outside:
-# the window is pictured again until it shows the reference, 400 times at
-# most (some 20 s; a correct run needs a few at most), and the test's own
-# time limit stops a hung program.
+# the window is pictured again until it shows the reference.
+vu() { import -silent -window "$1" -depth 8 ppm:"$tmp/vu" && cmp -s "$tmp/vu" "$tmp/attendu"; }
 montre() {
     convert "$references/$2.png" -depth 8 ppm:"$tmp/attendu"
-    for ((fois = 0; fois < 400; fois++)); do
-        import -silent -window "$1" -depth 8 ppm:"$tmp/vu" && cmp -s "$tmp/vu" "$tmp/attendu" && return
-    done
-    echec "does not show $2 ($references/$2.png)"
+    jusqua vu "$1" || echec "does not show $2 ($references/$2.png)"
+}
+# Whether the last lines tourbel told a screen reader (OREILLE) read as
+# the extended regular expressions given, one a line.
+dit() { [[ $(tail -n $# "$tmp/entendu") =~ ^$(printf '%s\n' "$@")$ ]]; }
+entendre() {
+    [[ -z ${OREILLE:-} ]] || jusqua dit "$@" || echec "told a screen reader $(tail -n $# "$tmp/entendu"), not: $*"
 }
 
 if [[ -n ${LANCEUR:-} ]]; then

@@ -48,23 +48,6 @@ const auto surveille = [](GtkWidget *w) {
     return oui;
 };
 
-/* Both windows, side by side so that no window hides the drawing; the
-   main window's pointer turns null when its close from the frame ends it. */
-GtkWidget *dessin;
-void ouvrir()
-{
-    fenetre = construire_fenetres();
-    g_object_add_weak_pointer(G_OBJECT(fenetre), reinterpret_cast<gpointer *>(&fenetre));
-    dessin = cle(CLE_SCROLL);
-    gtk_window_move(GTK_WINDOW(dessin), 1400, 0);
-    outils::entendu();
-}
-void fermer()
-{
-    if (fenetre)
-        gtk_widget_destroy(fenetre);
-    gtk_widget_destroy(dessin);
-}
 /* What a screen reader hears when a plot of nb points from the default
    point starts in view vue. */
 const auto trace = [](const char *vue, const char *nb) {
@@ -74,9 +57,17 @@ const auto trace = [](const char *vue, const char *nb) {
 
 class Tourbel : public testing::Test
 {
+  protected:
+    /* Both windows, side by side so that no window hides the drawing; the
+       main window's pointer turns null when its close from the frame ends it. */
+    GtkWidget *dessin;
     void SetUp() override
     {
-        ouvrir();
+        fenetre = construire_fenetres();
+        g_object_add_weak_pointer(G_OBJECT(fenetre), reinterpret_cast<gpointer *>(&fenetre));
+        dessin = cle(CLE_SCROLL);
+        gtk_window_move(GTK_WINDOW(dessin), 1400, 0);
+        outils::entendu();
     }
     void TearDown() override
     {
@@ -84,7 +75,9 @@ class Tourbel : public testing::Test
            handler on the drawing window or its area. */
         EXPECT_EQ(outils::gc_vivants, 0);
         EXPECT_FALSE(surveille(dessin) || surveille(GTK_BIN(dessin)->child));
-        fermer();
+        if (fenetre)
+            gtk_widget_destroy(fenetre);
+        gtk_widget_destroy(dessin);
     }
 };
 
@@ -242,8 +235,8 @@ TEST_F(Tourbel, RienNEstDitApresQuOnAQuitte)
                           (imbrique ? trace(vues[1], "500000") + "[100 segments]\n" : ""))
                 << cadre << imbrique;
             EXPECT_EQ(fenetre == nullptr, cadre);
-            fermer();
-            ouvrir();
+            TearDown();
+            SetUp();
         }
 }
 
