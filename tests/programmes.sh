@@ -9,10 +9,10 @@
 # the display not in the environment but in --display, and --name, by
 # which its windows are found. tourbel: blank at start, a short plot
 # started by keyboard alone from values typed long, then one in each view
-# from its own default point, after "Effacer", two rounds; the tutorial's
-# values typed; then "Fermer" in the middle of two nested long plots, and
-# what a screen reader heard of them (OREILLE, tests/oreille.cpp, which
-# an installed package's run does without). ramelle: blank at start,
+# from its own default point, after "Effacer", two rounds; plots of the
+# tutorial's values typed, "Fermer" in the middle of the last two, nested;
+# and what a screen reader heard of them all (OREILLE, tests/oreille.cpp,
+# which an installed package's run does without). ramelle: blank at start,
 # two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
 # "Fermer" during a drawing. Both end with status 0, and before that, both
 # fail to start cleanly without a display.
@@ -128,18 +128,16 @@ for programme; do
         montre "$dessin" tourbel-vue2
         xdotool windowmove --sync "$aide" 0 800 mousemove --window "$aide" 5 5 key Escape
         # The tutorial's values, typed as it gives them: the default point,
-        # r at either end of 0 to 30, h of 10^-5 and 10^6 points; each plot
-        # heard as it starts, then stopped by "Effacer".
+        # r at either end of 0 to 30, h of 10^-5 and 10^6 points, each plot
+        # heard as it starts, after "Effacer", which stops the one before;
+        # then "selon y et z" inside the second, and "Fermer", after which
+        # nothing is heard.
         for r in 0 30; do
             clic "$principale" 290 158 && clic "$principale" 130 37 && saisir 11 0 20 $r 0.00001 1000000
-            entendre "Tracé « selon x et y » : Xo = 11, Yo = 0, Zo = 20, r = $r, h = 0.00001, 1000000 points."
-            clic "$principale" 290 158 && entendre ".*1000000 points." "Tracé arrêté après [0-9]+ segments."
+            entendre "Tracé (terminé|arrêté) .*" "Tracé « selon x et y » : Xo = 11, Yo = 0, Zo = 20, r = $r, h = 0.00001, 1000000 points."
         done
-        # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each,
-        # then "Fermer": nothing is said after the two starts.
-        clic "$principale" 520 70 && xdotool key ctrl+a type 100000000
-        clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158
-        fin=("Tracé « Vue 3D » : .*" "Tracé « selon y et z » : .*") ;;
+        clic "$principale" 370 126 && clic "$principale" 500 158
+        fin=("Tracé arrêté après [0-9]+ segments." ".*r = 30.*" "Tracé « selon y et z » : .*r = 30, h = 0.00001, 1000000 points.") ;;
     ramelle)
         fenetre principale '^Diagramme'
         montre "$principale" ramelle-vide
