@@ -31,14 +31,14 @@ void outils::dans_la_boucle(const action &corps)
     gtk_main();
 }
 
-/* What was heard, and the segments drawn since its last line. */
+/* What was heard, and how many lines had been drawn at its last line. */
 static std::string entendues;
-static long segments;
+static long lignes_notees;
 static void noter_les_segments()
 {
-    if (segments)
-        entendues += "[" + std::to_string(segments) + " segments]\n";
-    segments = 0;
+    if (long n = outils::lignes_tracees - lignes_notees)
+        entendues += "[" + std::to_string(n) + " segments]\n";
+    lignes_notees = outils::lignes_tracees;
 }
 
 std::string outils::entendu()
@@ -143,8 +143,7 @@ std::string outils::dit(GtkWidget *w)
            (l ? " (" + std::string(atk_object_get_name(l)) + ")" : "") + " : " + (d ? d : "");
 }
 
-/* The programs' calls to these reach the counting below first. */
-int outils::gc_vivants = 0;
+/* The programs' calls to it reach the counting below first. */
 long outils::lignes_tracees = 0;
 static long declencheur = -1;
 static action action_prevue;
@@ -156,22 +155,11 @@ void outils::apres_lignes(long n, const action &a)
 }
 
 extern "C" {
-GdkGC *__real_gdk_gc_new(GdkDrawable *d);
 void __real_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2);
-
-GdkGC *__wrap_gdk_gc_new(GdkDrawable *d)
-{
-    GdkGC *g = __real_gdk_gc_new(d);
-    outils::gc_vivants++;
-    g_object_weak_ref(
-        G_OBJECT(g), [](gpointer, GObject *) { outils::gc_vivants--; }, nullptr);
-    return g;
-}
 
 void __wrap_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2)
 {
     __real_gdk_draw_line(d, g, x1, y1, x2, y2);
-    segments++;
     if (++outils::lignes_tracees == declencheur)
         outils::bientot(action_prevue);
 }

@@ -26,8 +26,6 @@ class Ramelle : public testing::Test
     }
     void TearDown() override
     {
-        /* Each drawing has released its graphics context. */
-        EXPECT_EQ(outils::gc_vivants, 0);
         if (fenetre)
             gtk_widget_destroy(fenetre);
     }

@@ -33,21 +33,6 @@ const auto choisir = [](const char *vue) {
     cliquer(vue);
     return outils::lignes_tracees - avant;
 };
-/* Whether a handler hangs on w for a signal that tells of its end. */
-const auto surveille = [](GtkWidget *w) {
-    bool oui = false;
-    /* GAIL's own, which pass no data or w's accessible, are left aside. */
-    auto gail = [w](auto bloquer) {
-        for (gpointer d : {gpointer(nullptr), gpointer(gtk_widget_get_accessible(w))})
-            bloquer(w, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, d);
-    };
-    gail(g_signal_handlers_block_matched);
-    for (const char *signal : {"destroy", "hide", "unmap", "unrealize"})
-        oui |= g_signal_has_handler_pending(w, g_signal_lookup(signal, GTK_TYPE_WIDGET), 0, FALSE);
-    gail(g_signal_handlers_unblock_matched);
-    return oui;
-};
-
 /* What a screen reader hears when a plot of nb points from the default
    point starts in view vue. */
 const auto trace = [](const char *vue, const char *nb, const char *h = "0.0001") {
@@ -71,10 +56,6 @@ class Tourbel : public testing::Test
     }
     void TearDown() override
     {
-        /* Every plot has ended, and none keeps a graphics context or a
-           handler on the drawing window or its area. */
-        EXPECT_EQ(outils::gc_vivants, 0);
-        EXPECT_FALSE(surveille(dessin) || surveille(GTK_BIN(dessin)->child));
         if (fenetre)
             gtk_widget_destroy(fenetre);
         gtk_widget_destroy(dessin);
