@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cstring>
 #include <string>
+#include <utility>
 
 using action = std::function<void()>;
 
@@ -30,32 +31,29 @@ void outils::dans_la_boucle(const action &corps)
     gtk_main();
 }
 
-/* ATK's notification, or before 2.50 the focused control's new description (Orca 43's). */
-#if ATK_CHECK_VERSION(2, 50, 0)
-#define ANNONCES "Gtk:AtkObject:notification"
-#else
-#define ANNONCES "Gtk:AtkObject:property-change"
-#endif
-std::string outils::annonces;
-static gboolean entendre(GSignalInvocationHint *, guint, const GValue *v, gpointer)
+/* What was heard, and how many lines had been drawn at its last line. */
+static std::string entendues;
+static long lignes_notees;
+static void noter_les_segments()
 {
-#if ATK_CHECK_VERSION(2, 50, 0)
-    outils::annonces += g_value_get_string(v + 1) + std::string("\n");
-#else
-    auto *p = static_cast<AtkPropertyValues *>(g_value_get_pointer(v + 1));
-    if (g_str_equal(p->property_name, "accessible-description") &&
-        *g_value_get_string(&p->new_value) &&
-        gtk_widget_is_focus(GTK_ACCESSIBLE(g_value_get_object(v))->widget))
-        outils::annonces += g_value_get_string(&p->new_value) + std::string("\n");
-#endif
-    return TRUE;
+    if (long n = outils::lignes_tracees - lignes_notees)
+        entendues += "[" + std::to_string(n) + " segments]\n";
+    lignes_notees = outils::lignes_tracees;
+}
+
+std::string outils::entendu()
+{
+    noter_les_segments();
+    return std::exchange(entendues, "");
 }
 
 int outils::lancer_les_tests(int argc, char **argv)
 {
     gtk_init(&argc, &argv);
-    g_type_class_ref(ATK_TYPE_OBJECT); /* its signals, for the listener */
-    atk_add_global_event_listener(entendre, ANNONCES);
+    outils::ecouter([](const std::string &ligne) {
+        noter_les_segments();
+        entendues += ligne + "\n";
+    });
     /* Run under a French locale, the tests must really have it. */
     if (g_str_has_prefix(g_getenv("LC_ALL") ? g_getenv("LC_ALL") : "", "fr") &&
         *localeconv()->decimal_point != ',')
@@ -145,8 +143,7 @@ std::string outils::dit(GtkWidget *w)
            (l ? " (" + std::string(atk_object_get_name(l)) + ")" : "") + " : " + (d ? d : "");
 }
 
-/* The programs' calls to these reach the counting below first. */
-int outils::gc_vivants = 0;
+/* The programs' calls to it reach the counting below first. */
 long outils::lignes_tracees = 0;
 static long declencheur = -1;
 static action action_prevue;
@@ -158,17 +155,7 @@ void outils::apres_lignes(long n, const action &a)
 }
 
 extern "C" {
-GdkGC *__real_gdk_gc_new(GdkDrawable *d);
 void __real_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2);
-
-GdkGC *__wrap_gdk_gc_new(GdkDrawable *d)
-{
-    GdkGC *g = __real_gdk_gc_new(d);
-    outils::gc_vivants++;
-    g_object_weak_ref(
-        G_OBJECT(g), [](gpointer, GObject *) { outils::gc_vivants--; }, nullptr);
-    return g;
-}
 
 void __wrap_gdk_draw_line(GdkDrawable *d, GdkGC *g, gint x1, gint y1, gint x2, gint y2)
 {

@@ -3,8 +3,10 @@
  * X server (Xvfb), every test inside the toolkit's main loop as the
  * programs' callbacks run, with the toolkit's warnings and criticals
  * fatal. What windows show is compared with stored pictures, and the test
- * programs' link counts what the programs' own code asks of the drawing
- * layer (-Wl,--wrap of gdk_gc_new and gdk_draw_line).
+ * programs' link counts the lines the programs' own code draws
+ * (-Wl,--wrap of gdk_draw_line). Graphics contexts and handlers that a
+ * drawing leaves behind are the sanitizer build's to find (a leak, a
+ * write to a stack frame that has returned).
  */
 #pragma once
 
@@ -34,12 +36,15 @@ void fermer_par_le_cadre(GtkWidget *fenetre);
 bool comme_la_reference(GtkWidget *w, const char *nom);
 /* What a screen reader finds on w: "role name (label) : description". */
 std::string dit(GtkWidget *w);
-/* What screen readers were told unasked, a line each. */
-extern std::string annonces;
+/* What a screen reader heard unasked since last asked, in order with what
+   was drawn meanwhile: a line an announcement, "[n segments]" for the
+   segments drawn between two (tests/oreille.cpp). */
+std::string entendu();
+/* Gives noter each line a screen reader hears from now on. */
+void ecouter(void (*noter)(const std::string &ligne));
 
-/* Graphics contexts of the programs' code still alive; lines it drew;
-   action run from the events handled after the n-th line from now. */
-extern int gc_vivants;
+/* Lines the programs' code drew; action run from the events handled after
+   the n-th line from now. */
 extern long lignes_tracees;
 void apres_lignes(long n, const std::function<void()> &action);
 

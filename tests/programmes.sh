@@ -8,15 +8,19 @@
 # Each starts with the toolkit's standard options of its manual page only:
 # the display not in the environment but in --display, and --name, by
 # which its windows are found. tourbel: blank at start, a short plot
-# started by keyboard alone, then one in each view from its own default
-# point, after "Effacer", two rounds; then "Fermer" in the middle of two
-# nested long plots. ramelle: blank at start,
+# started by keyboard alone from values typed long, then one in each view
+# from its own default point, after "Effacer", two rounds; plots of the
+# tutorial's values typed, "Fermer" in the middle of the last two, nested;
+# and what a screen reader heard of them all (OREILLE, tests/oreille.cpp,
+# which an installed package's run does without). ramelle: blank at start,
 # two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
 # "Fermer" during a drawing. Both end with status 0, and before that, both
 # fail to start cleanly without a display.
 # With LANCEUR set, each is started by name through that command, the
 # README's run command in a fresh root (outils/tester-racine), then only
-# seen at start, told how long its window took to come, and closed.
+# seen at start, told how long its window took to come, and closed;
+# before them, a wrong name stops it at once, with nothing installed nor
+# built where it runs (the words before its path in LANCEUR, a chroot).
 set -u
 export LC_ALL=fr_FR.UTF-8 # as their users run them
 references=$(dirname "$0")/references
@@ -29,6 +33,19 @@ echec() { echo "$programme: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 # no cursor blinks in a picture.
 garer() { xdotool mousemove 2500 1500; }
 clic() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# Types each text over a field of tourbel, from the one with the focus on,
+# one Tab to the next, which Tab selects; then Tab to the first view and Return.
+saisir() {
+    xdotool key ctrl+a type "$1"
+    for texte in "${@:2}"; do xdotool key Tab type "$texte"; done
+    xdotool key Tab Return
+}
+# Runs "$@" until it holds, 400 times at most (some 20 s; a correct run
+# needs a few at most), and the test's own time limit stops a hung program.
+jusqua() {
+    for ((fois = 0; fois < 400; fois++)); do "$@" && return; sleep 0.05; done
+    false
+}
 
 # $1 = the window titled $2, once shown, of the name given; none if the
 # program ends first, as it does when it ignores its options.
@@ -44,21 +61,32 @@ fenetre() {
 
 # Whether window $1 shows the picture $2. A plot ends, and the toolkit
 # repaints a button the pointer left, at no moment that shows from outside:
-# the window is pictured again until it shows the reference, 400 times at
-# most (some 20 s; a correct run needs a few at most), and the test's own
-# time limit stops a hung program.
+# the window is pictured again until it shows the reference.
+vu() { import -silent -window "$1" -depth 8 ppm:"$tmp/vu" && cmp -s "$tmp/vu" "$tmp/attendu"; }
 montre() {
     convert "$references/$2.png" -depth 8 ppm:"$tmp/attendu"
-    for ((fois = 0; fois < 400; fois++)); do
-        import -silent -window "$1" -depth 8 ppm:"$tmp/vu" && cmp -s "$tmp/vu" "$tmp/attendu" && return
-    done
-    echec "does not show $2 ($references/$2.png)"
+    jusqua vu "$1" || echec "does not show $2 ($references/$2.png)"
+}
+# Whether the last lines tourbel told a screen reader (OREILLE) read as
+# the extended regular expressions given, one a line.
+dit() { [[ $(tail -n $# "$tmp/entendu") =~ ^$(printf '%s\n' "$@")$ ]]; }
+entendre() {
+    [[ -z ${OREILLE:-} ]] || jusqua dit "$@" || echec "told a screen reader $(tail -n $# "$tmp/entendu"), not: $*"
 }
 
+if [[ -n ${LANCEUR:-} ]]; then
+    read -ra lanceur <<<"$LANCEUR" && programme=tourbell
+    ou=("${lanceur[@]:0:${#lanceur[@]}-1}")
+    paquets() { "${ou[@]}" dpkg-query -W -f '${db:Status-Abbrev}\n' | grep -c ^ii; }
+    avant=$(paquets) sortie=$($LANCEUR tourbell 2>&1)
+    (($? == 2)) && [[ $sortie == usage:* ]] && (($(paquets) == avant)) &&
+        ! "${ou[@]}" test -e "${lanceur[-1]%/outils/lancer}/build" || echec "the run command went on: $sortie"
+fi
 for programme; do
     garer
-    nom=essai-$(basename "$programme") SECONDS=0
-    env -u DISPLAY ${LANCEUR:-} "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
+    nom=essai-$(basename "$programme") SECONDS=0 fin=()
+    env -u DISPLAY ${OREILLE:+GTK_MODULES=gail:$OREILLE ENTENDU=$tmp/entendu} ${LANCEUR:-} \
+        "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
     case ${LANCEUR:+court-}$(basename "$programme") in
     court-tourbel) fenetre principale '^Attracteur' && montre "$principale" tourbel-fenetre &&
         clic "$principale" 500 158 ;; # "Fermer"
@@ -71,12 +99,14 @@ for programme; do
         xdotool windowmove --sync "$dessin" 1400 0
         montre "$dessin" tourbel-vide
         # By keyboard alone, from the first field, which has the focus at
-        # start: four Tabs to "h = ", one to "Nbr. pt. = ", each text typed
-        # over the one Tab selects (h with the decimal comma of French),
-        # one more Tab to the first view, and Return.
-        xdotool mousemove --window "$principale" 5 5 key --repeat 4 Tab type 0,002
-        xdotool key Tab type 4000 && xdotool key Tab Return
+        # start: each value typed long, many digits or an exponent (h with
+        # the decimal comma of French), reads as its short form.
+        xdotool mousemove --window "$principale" 5 5
+        saisir 11.0000000000000000000000000000000000000000 0.0e+00 2.000000000000000000000000e+1 \
+            28.000000000000000000000000000000000000000001 0,002000000000000000000000000 4.0000e3
         montre "$dessin" tourbel-vue1
+        entendre "Tracé « selon x et y » : Xo = 11.0{40}, Yo = 0.0e\+00, Zo = 2.0{24}e\+1, r = 28.0{41}1, h = 0,0020{24}, 4000 points." \
+            "Tracé terminé : 4000 segments tracés."
         vues=([1]=50 210 370 515)
         for vue in 1 2 3 4 4 3 2 1; do
             clic "$principale" 290 158 && montre "$dessin" tourbel-vide # "Effacer"
@@ -97,9 +127,17 @@ for programme; do
         clic "$principale" 210 126 && clic "$principale" 90 158 && fenetre aide '^Aide$'
         montre "$dessin" tourbel-vue2
         xdotool windowmove --sync "$aide" 0 800 mousemove --window "$aide" 5 5 key Escape
-        # "Vue 3D" then "selon y et z" inside its plot, of 10^8 points each, then "Fermer".
-        clic "$principale" 520 70 && xdotool key ctrl+a type 100000000
-        clic "$principale" 515 126 && clic "$principale" 370 126 && clic "$principale" 500 158 ;;
+        # The tutorial's values, typed as it gives them: the default point,
+        # r at either end of 0 to 30, h of 10^-5 and 10^6 points, each plot
+        # heard as it starts, after "Effacer", which stops the one before;
+        # then "selon y et z" inside the second, and "Fermer", after which
+        # nothing is heard.
+        for r in 0 30; do
+            clic "$principale" 290 158 && clic "$principale" 130 37 && saisir 11 0 20 $r 0.00001 1000000
+            entendre "Tracé (terminé|arrêté) .*" "Tracé « selon x et y » : Xo = 11, Yo = 0, Zo = 20, r = $r, h = 0.00001, 1000000 points."
+        done
+        clic "$principale" 370 126 && clic "$principale" 500 158
+        fin=("Tracé arrêté après [0-9]+ segments." ".*r = 30.*" "Tracé « selon y et z » : .*r = 30, h = 0.00001, 1000000 points.") ;;
     ramelle)
         fenetre principale '^Diagramme'
         montre "$principale" ramelle-vide
@@ -113,6 +151,7 @@ for programme; do
         clic "$principale" 396 13 && clic "$principale" 666 13 ;; # "Zoom", "Fermer"
     esac
     wait "$pid" || echec "ended with status $?"
+    entendre "${fin[@]}"
     # No display, or one where no server answers: the toolkit's message
     # and status 1, never a crash.
     for ecran in "" --display=:65535; do

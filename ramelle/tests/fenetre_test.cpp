@@ -25,12 +25,10 @@ class Ramelle : public testing::Test
     {
         remplir_zooms();
         fenetre = construire_fenetre();
-        outils::annonces.clear();
+        outils::entendu();
     }
     void TearDown() override
     {
-        /* Each drawing has released its graphics context. */
-        EXPECT_EQ(outils::gc_vivants, 0);
         if (fenetre)
             gtk_widget_destroy(fenetre);
     }
@@ -84,12 +82,14 @@ TEST_F(Ramelle, FenetreAgrandieMontreLesPointsAuDela)
     cliquer("Zoom");
     cliquer("Zoom");
     EXPECT_TRUE(montre("ramelle-haute-zoom3"));
-    /* Each view told unasked with the ranges of the area, 908 then 983 rows high. */
+    /* Each view told unasked, once drawn with its two axes, with the ranges
+       of the area, 908 then 983 rows high. */
     cliquer("Zoom");
-    EXPECT_EQ(outils::annonces, "Zoom 1 sur 3 : a de 0,21 à 1,00 et u de 0,00 à 0,89.\n"
-                                "Zoom 2 sur 3 : a de 0,55 à 1,00 et u de 0,00 à 0,70.\n"
-                                "Zoom 3 sur 3 : a de 0,70 à 1,00 et u de 0,06 à 0,55.\n"
-                                "Vue entière : a de 0,00 à 1,00 et u de 0,00 à 1,00.\n");
+    EXPECT_EQ(outils::entendu(),
+              "[2 segments]\nZoom 1 sur 3 : a de 0,21 à 1,00 et u de 0,00 à 0,89.\n"
+              "[2 segments]\nZoom 2 sur 3 : a de 0,55 à 1,00 et u de 0,00 à 0,70.\n"
+              "[2 segments]\nZoom 3 sur 3 : a de 0,70 à 1,00 et u de 0,06 à 0,55.\n"
+              "[2 segments]\nVue entière : a de 0,00 à 1,00 et u de 0,00 à 1,00.\n");
 }
 
 TEST_F(Ramelle, QuitterPendantLeZoomNeDessinePlus)

@@ -33,38 +33,32 @@ const auto choisir = [](const char *vue) {
     cliquer(vue);
     return outils::lignes_tracees - avant;
 };
-/* Whether a handler hangs on w for a signal that tells of its end. */
-const auto surveille = [](GtkWidget *w) {
-    bool oui = false;
-    /* GAIL's own, which pass no data or w's accessible, are left aside. */
-    auto gail = [w](auto bloquer) {
-        for (gpointer d : {gpointer(nullptr), gpointer(gtk_widget_get_accessible(w))})
-            bloquer(w, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, d);
-    };
-    gail(g_signal_handlers_block_matched);
-    for (const char *signal : {"destroy", "hide", "unmap", "unrealize"})
-        oui |= g_signal_has_handler_pending(w, g_signal_lookup(signal, GTK_TYPE_WIDGET), 0, FALSE);
-    gail(g_signal_handlers_unblock_matched);
-    return oui;
+/* What a screen reader hears when a plot of nb points from the default
+   point starts in view vue. */
+const auto trace = [](const char *vue, const char *nb, const char *h = "0.0001") {
+    return "Tracé « " + std::string(vue) + " » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = " + h +
+           ", " + nb + " points.\n";
 };
 
 class Tourbel : public testing::Test
 {
+  protected:
+    /* Both windows, side by side so that no window hides the drawing; the
+       main window's pointer turns null when its close from the frame ends it. */
+    GtkWidget *dessin;
     void SetUp() override
     {
         fenetre = construire_fenetres();
-        /* Side by side, so that no window hides the drawing. */
-        gtk_window_move(GTK_WINDOW(cle(CLE_SCROLL)), 1400, 0);
-        outils::annonces.clear();
+        g_object_add_weak_pointer(G_OBJECT(fenetre), reinterpret_cast<gpointer *>(&fenetre));
+        dessin = cle(CLE_SCROLL);
+        gtk_window_move(GTK_WINDOW(dessin), 1400, 0);
+        outils::entendu();
     }
     void TearDown() override
     {
-        /* Every plot has ended, and none keeps a graphics context or a
-           handler on the drawing window or its area. */
-        EXPECT_EQ(outils::gc_vivants, 0);
-        EXPECT_FALSE(surveille(cle(CLE_SCROLL)) || surveille(zone()));
-        gtk_widget_destroy(cle(CLE_SCROLL));
-        gtk_widget_destroy(fenetre);
+        if (fenetre)
+            gtk_widget_destroy(fenetre);
+        gtk_widget_destroy(dessin);
     }
 };
 
@@ -93,7 +87,7 @@ TEST_F(Tourbel, FenetresPlusHautesQueLarges)
     /* Both windows stretched as a user may: the rows share the height, and
        the curve started high shows below row 900. */
     gtk_window_resize(GTK_WINDOW(fenetre), 603, 700);
-    gtk_window_resize(GTK_WINDOW(cle(CLE_SCROLL)), 1024, 1400);
+    gtk_window_resize(GTK_WINDOW(dessin), 1024, 1400);
     EXPECT_TRUE(outils::comme_la_reference(fenetre, "tourbel-haute-fenetre"));
     ecrire(CLE_ZO, "120");
     ecrire(CLE_H, "0.002");
@@ -109,15 +103,16 @@ TEST_F(Tourbel, UnTraceImbriqueVaASaFinPuisLeTraceReprend)
     /* "Aide" opened during a plot leaves it running. */
     ecrire(CLE_H, "0.001");
     ecrire(CLE_NB, "6000");
-    long debut = outils::lignes_tracees, fin_interne = 0;
     outils::apres_lignes(1000, [&] {
         ecrire(CLE_NB, "500");
         cliquer(vues[1]); /* its plot runs to its end in there */
-        fin_interne = outils::lignes_tracees;
         outils::apres_lignes(100, [&] { cliquer("Aide"); });
     });
-    EXPECT_EQ(choisir(vues[0]), 6500);
-    EXPECT_EQ(fin_interne - debut, 1500);
+    cliquer(vues[0]);
+    EXPECT_EQ(outils::entendu(), trace(vues[0], "6000", "0.001") + "[1000 segments]\n" +
+                                     trace(vues[1], "500", "0.001") +
+                                     "[500 segments]\nTracé terminé : 500 segments tracés.\n[5000 "
+                                     "segments]\nTracé terminé : 6000 segments tracés.\n");
     gtk_widget_destroy(gtk_grab_get_current());
     /* The picture of the two curves drawn one after the other. */
     EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vue1+vue2"));
@@ -125,17 +120,13 @@ TEST_F(Tourbel, UnTraceImbriqueVaASaFinPuisLeTraceReprend)
 
 TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
 {
-    GtkWidget *scroll = cle(CLE_SCROLL);
-    bool finie = false;
     ecrire(CLE_NB, "20000");
-    /* "Effacer" while drawing: the plot ends, and the old area with it. */
-    g_object_set_data_full(G_OBJECT(zone()), "fin", &finie,
-                           [](gpointer f) { *static_cast<bool *>(f) = true; });
+    /* "Effacer" while drawing: the plot ends (the old area with it, or the
+       sanitizer build finds it leaked). */
     outils::apres_lignes(100, [&] { cliquer("Effacer"); });
-    EXPECT_EQ(choisir(vues[3]), 100);
-    EXPECT_TRUE(finie);
-    EXPECT_EQ(outils::annonces, "Tracé « Vue 3D » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, "
-                                "20000 points.\nTracé arrêté après 100 segments.\n");
+    cliquer(vues[3]);
+    EXPECT_EQ(outils::entendu(),
+              trace(vues[3], "20000") + "[100 segments]\nTracé arrêté après 100 segments.\n");
     EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vide"));
     /* And while the plot still waits for its window to come on screen. */
     outils::bientot([&] { cliquer("Effacer"); });
@@ -143,41 +134,44 @@ TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
 
     /* The drawing window closed from its frame: hidden, and the plot ends,
        while drawing or waiting, even if the window is shown again later. */
-    outils::apres_lignes(100, [&] { outils::fermer_par_le_cadre(scroll); });
+    outils::apres_lignes(100, [&] { outils::fermer_par_le_cadre(dessin); });
     EXPECT_EQ(choisir(vues[1]), 100);
-    EXPECT_FALSE(GTK_WIDGET_VISIBLE(scroll));
+    EXPECT_FALSE(GTK_WIDGET_VISIBLE(dessin));
     outils::bientot([&] {
-        outils::fermer_par_le_cadre(scroll);
-        outils::bientot([&] { gtk_widget_show(scroll); });
+        outils::fermer_par_le_cadre(dessin);
+        outils::bientot([&] { gtk_widget_show(dessin); });
     });
     EXPECT_EQ(choisir(vues[2]), 0);
     /* Choosing a view shows it again, and plots on it whole. */
     ecrire(CLE_NB, "2000");
-    gtk_widget_hide(scroll);
+    gtk_widget_hide(dessin);
     EXPECT_EQ(choisir(vues[3]), 2000);
-    EXPECT_TRUE(GTK_WIDGET_VISIBLE(scroll));
+    EXPECT_TRUE(GTK_WIDGET_VISIBLE(dessin));
 }
 
 TEST_F(Tourbel, CeQueDitUnLecteurDEcran)
 {
-    /* A field is named and labelled by its label, a view labelled by the group's. */
+    /* A field is named and labelled by its label. */
     const char *champs[][2] = {{CLE_XO, "Xo ="}, {CLE_YO, "Yo ="}, {CLE_ZO, "Zo ="},
                                {CLE_R, "r = "},  {CLE_H, "h = "},  {CLE_NB, "Nbr. pt. = "}};
     for (auto [k, nom] : champs)
         EXPECT_EQ(outils::dit(cle(k)), "text " + (nom + (" (" + std::string(nom)) + ") : "));
-    for (const char *vue : vues)
-        EXPECT_EQ(outils::dit(outils::bouton(fenetre, vue)),
-                  "radio button " + std::string(vue) + " (Choix de l'espace de phase :) : ");
 
-    /* The area tells of a plot, which is told unasked when it starts and
-       ends. (The views reached by keyboard: tests/programmes.sh.) */
+    /* The area tells of a plot, which is told unasked as it starts, before
+       its first segment, and as it ends, after its last; a view chosen by
+       keyboard has the focus meanwhile. (The views reached by keyboard:
+       tests/programmes.sh.) */
     ecrire(CLE_NB, "4000");
+    gtk_widget_grab_focus(outils::bouton(fenetre, vues[2]));
     cliquer(vues[2]);
     EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : Tracé « selon y et z » : Xo = "
                                    "11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points.");
-    EXPECT_EQ(outils::annonces, "Tracé « selon y et z » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = "
-                                "0.0001, 4000 points.\nTracé terminé : 4000 segments tracés.\n");
-    /* Of five, how many and the last three different ones, once each. */
+    EXPECT_EQ(outils::entendu(), "Tracé « selon y et z » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = "
+                                 "0.0001, 4000 points.\n[4000 segments]\nTracé terminé : 4000 "
+                                 "segments tracés.\n");
+    /* Of five, how many and the last three different ones, once each; a
+       button has the focus meanwhile. */
+    gtk_widget_grab_focus(outils::bouton(fenetre, "Effacer"));
     for (int vue : {0, 1, 3, 1})
         cliquer(vues[vue]);
     EXPECT_EQ(outils::dit(zone()),
@@ -185,9 +179,44 @@ TEST_F(Tourbel, CeQueDitUnLecteurDEcran)
               "Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points. Tracé « Vue 3D » : "
               "Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points. Tracé « selon x et z » : "
               "Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001, 4000 points.");
+    /* A view is labelled by the group's label; no control keeps what was
+       announced as its description, which a screen reader would read again
+       each time it gets the focus. */
+    for (const char *vue : vues)
+        EXPECT_EQ(outils::dit(outils::bouton(fenetre, vue)),
+                  "radio button " + std::string(vue) + " (Choix de l'espace de phase :) : ");
+    std::string effacer = outils::dit(outils::bouton(fenetre, "Effacer"));
+    EXPECT_EQ(effacer.substr(effacer.find(" Effacer")), " Effacer : "); /* "(push) button" */
     /* A fresh area after "Effacer". */
     cliquer("Effacer");
     EXPECT_EQ(outils::dit(zone()), "image Attracteur de Tourbel : ");
+}
+
+TEST_F(Tourbel, RienNEstDitApresQuOnAQuitte)
+{
+    /* "Fermer", or the main window's close from its frame, after the 100th
+       segment of a plot or of one nested in it: nothing is drawn nor said
+       after, and the close has ended the main window. */
+    for (bool cadre : {false, true})
+        for (bool imbrique : {false, true}) {
+            auto quitter = [cadre] {
+                cadre ? outils::fermer_par_le_cadre(fenetre) : cliquer("Fermer");
+            };
+            outils::apres_lignes(100, [&] {
+                if (!imbrique)
+                    return quitter();
+                outils::apres_lignes(100, quitter);
+                cliquer(vues[1]);
+            });
+            outils::dans_la_boucle([] { cliquer(vues[0]); });
+            EXPECT_EQ(outils::entendu(),
+                      trace(vues[0], "500000") + "[100 segments]\n" +
+                          (imbrique ? trace(vues[1], "500000") + "[100 segments]\n" : ""))
+                << cadre << imbrique;
+            EXPECT_EQ(fenetre == nullptr, cadre);
+            TearDown();
+            SetUp();
+        }
 }
 
 } // namespace
