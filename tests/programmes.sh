@@ -119,13 +119,8 @@ for programme; do
             clic "$principale" 290 158 && montre "$dessin" tourbel-vide
             xdotool key --repeat 3 shift+Tab key "${touche%:*}" && montre "$dessin" "tourbel-vue${touche#*:}"
         done
-        # The view chosen, chosen again, starts nothing: from Xo far off the
-        # attractor, a new plot would add a curve at once. "Aide", opened
-        # next, shows that the click has been handled; its dialog is then
-        # moved off the main window and closed by Escape.
-        clic "$principale" 130 37 && xdotool key ctrl+a type 40
-        clic "$principale" 210 126 && clic "$principale" 90 158 && fenetre aide '^Aide$'
-        montre "$dessin" tourbel-vue2
+        # "Aide", its dialog moved off the main window and closed by Escape.
+        clic "$principale" 90 158 && fenetre aide '^Aide$'
         xdotool windowmove --sync "$aide" 0 800 mousemove --window "$aide" 5 5 key Escape
         # The tutorial's values, typed as it gives them: the default point,
         # r at either end of 0 to 30, h of 10^-5 and 10^6 points, each plot
