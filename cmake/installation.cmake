@@ -23,15 +23,8 @@ function(installer_programme programme)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${donnees}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${donnees}/${programme}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  set(ENTREES_BUREAU ${ENTREES_BUREAU} ${donnees}/${id}.desktop PARENT_SCOPE)
-  set(METAINFOS ${METAINFOS} ${donnees}/${id}.metainfo.xml PARENT_SCOPE)
 endfunction()
 
 foreach(programme IN LISTS PROGRAMMES_INSTALLES)
   installer_programme(${programme})
 endforeach()
-
-# Their tests: tests/paquet.cmake.
-if(CHAOS_TESTS AND NOT CHAOS_SANITISEURS)
-  include(${PROJECT_SOURCE_DIR}/tests/paquet.cmake)
-endif()
