@@ -14,6 +14,7 @@
  * ranges of a and u; the area's description says what it shows, briefly,
  * however many drawings pile up on it.
  */
+#include "crayon.h"
 #include "lecteur.h"
 #include "ramelle.h"
 #include "suite.h"
@@ -77,10 +78,11 @@ void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
     (void)widget;
     GtkWidget *zone = zone_prete(user_data);
     GdkWindow *graph = zone->window;
-    GdkGC *gc = gdk_gc_new(graph);
+    GdkGC *gc = crayon(zone);
     gint largeur, hauteur;
 
-    /* The axes, 750 and 550 pixels long whatever the scale. */
+    /* The axes, 750 and 550 pixels long whatever the scale, in the area's
+       foreground as the points are. */
     gdk_draw_line(graph, gc, abs, ord, abs + 750, ord);
     gdk_draw_line(graph, gc, abs, ord, abs, ord - 550);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -117,16 +118,51 @@ static std::string octets(GdkPixbuf *pb)
     return o;
 }
 
+/* What w shows, once every pending event is handled. */
+static GdkPixbuf *vu(GtkWidget *w)
+{
+    outils::vider_evenements();
+    return gdk_pixbuf_get_from_drawable(nullptr, w->window, nullptr, 0, 0, 0, 0,
+                                        w->allocation.width, w->allocation.height);
+}
+
+static std::string chemin(const char *nom)
+{
+    return std::string(DOSSIER_REFERENCES "/") + nom + ".png";
+}
+
 bool outils::comme_la_reference(GtkWidget *w, const char *nom)
 {
-    std::string chemin = std::string(DOSSIER_REFERENCES "/") + nom + ".png";
-    vider_evenements();
-    GdkPixbuf *vu = gdk_pixbuf_get_from_drawable(nullptr, w->window, nullptr, 0, 0, 0, 0,
-                                                 w->allocation.width, w->allocation.height);
+    GdkPixbuf *montre = vu(w);
     if (g_strcmp0(g_getenv("REFERENCES"), "ecrire") == 0)
-        gdk_pixbuf_save(vu, chemin.c_str(), "png", nullptr, nullptr);
-    GdkPixbuf *attendu = gdk_pixbuf_new_from_file(chemin.c_str(), nullptr);
-    return attendu && octets(attendu) == octets(vu);
+        gdk_pixbuf_save(montre, chemin(nom).c_str(), "png", nullptr, nullptr);
+    GdkPixbuf *attendu = gdk_pixbuf_new_from_file(chemin(nom).c_str(), nullptr);
+    return attendu && octets(attendu) == octets(montre);
+}
+
+/* The bytes of the pixel of colour rrggbb, as the theme gives it. */
+static std::string rvb(const char *hexa)
+{
+    unsigned c = 0;
+    sscanf(hexa, "%6x", &c);
+    return {char(c >> 16), char(c >> 8), char(c)};
+}
+
+bool outils::dessine_comme(GtkWidget *zone, const char *nom)
+{
+    GdkPixbuf *image = gdk_pixbuf_new_from_file(chemin(nom).c_str(), nullptr);
+    int l = zone->allocation.width, h = zone->allocation.height;
+    if (!image || gdk_pixbuf_get_width(image) < l || gdk_pixbuf_get_height(image) < h)
+        return false;
+    std::string attendu =
+        octets(gdk_pixbuf_new_subpixbuf(image, 0, gdk_pixbuf_get_height(image) - h, l, h));
+    g_object_unref(image);
+    const char *couleurs = g_getenv("COULEURS_DU_THEME");
+    g_assert(couleurs && strlen(couleurs) == 13);
+    const std::string noir(3, '\0'), trait = rvb(couleurs), fond = rvb(couleurs + 7);
+    for (size_t i = attendu.size() - 3 * l * h; i < attendu.size(); i += 3) /* after the size */
+        attendu.replace(i, 3, attendu.compare(i, 3, noir) ? fond : trait);
+    return octets(vu(zone)) == attendu;
 }
 
 std::string outils::dit(GtkWidget *w)

@@ -34,6 +34,11 @@ void fermer_par_le_cadre(GtkWidget *fenetre);
 /* Whether w shows exactly the picture tests/references/nom.png, once every
    pending event is handled. REFERENCES=ecrire stores what it shows there. */
 bool comme_la_reference(GtkWidget *w, const char *nom);
+/* Whether drawing area zone shows the drawing of the same picture, whose
+   bottom left corner is the area's, in the theme's colours that
+   $COULEURS_DU_THEME gives ("rrggbb/rrggbb"): the foreground where the
+   picture is black, the background elsewhere. */
+bool dessine_comme(GtkWidget *zone, const char *nom);
 /* What a screen reader finds on w: "role name (label) : description". */
 std::string dit(GtkWidget *w);
 /* What a screen reader heard unasked since last asked, in order with what

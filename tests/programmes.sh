@@ -16,6 +16,12 @@
 # two whole rounds of the cycle of "Zoom", "Tracer" over a level, and
 # "Fermer" during a drawing. Both end with status 0, and before that, both
 # fail to start cleanly without a display.
+# With COULEURS_DU_THEME set, in a desktop theme of the environment's
+# (GTK2_RC_FILES) whose text and background colours it gives, "rrggbb/rrggbb"
+# as the theme's gtkrc does: its widgets are not the stored pictures', its
+# drawing areas are, drawn in the text colour on the background. Each
+# program is then driven by keyboard alone: a plot of tourbel typed, the
+# full view and a level of ramelle, "Fermer".
 # With LANCEUR set, each is started by name through that command, the
 # README's run command in a fresh root (outils/tester-racine), then only
 # seen at start, told how long its window took to come, and closed;
@@ -62,9 +68,16 @@ fenetre() {
 # Whether window $1 shows the picture $2. A plot ends, and the toolkit
 # repaints a button the pointer left, at no moment that shows from outside:
 # the window is pictured again until it shows the reference.
-vu() { import -silent -window "$1" -depth 8 ppm:"$tmp/vu" && cmp -s "$tmp/vu" "$tmp/attendu"; }
+# In a theme, only the drawing area is compared: the bottom left corner of
+# the window and of the picture, of the area's size.
+zone() { [[ -z ${COULEURS_DU_THEME:-} ]] || echo -gravity SouthWest -crop "$zone+0+0" +repage; }
+vu() {
+    import -silent -window "$1" ppm:- | convert - $(zone) -depth 8 ppm:"$tmp/vu" &&
+        cmp -s "$tmp/vu" "$tmp/attendu"
+}
 montre() {
-    convert "$references/$2.png" -depth 8 ppm:"$tmp/attendu"
+    convert "$references/$2.png" $(zone) ${COULEURS_DU_THEME:+-fill "#${COULEURS_DU_THEME#*/}" +opaque black \
+        -fill "#${COULEURS_DU_THEME%/*}" -opaque black} -depth 8 ppm:"$tmp/attendu"
     jusqua vu "$1" || echec "does not show $2 ($references/$2.png)"
 }
 # Whether the last lines tourbel told a screen reader (OREILLE) read as
@@ -84,14 +97,26 @@ if [[ -n ${LANCEUR:-} ]]; then
 fi
 for programme; do
     garer
-    nom=essai-$(basename "$programme") SECONDS=0 fin=()
+    nom=essai-$(basename "$programme") SECONDS=0 fin=() zone=800x600
+    [[ $nom != *tourbel ]] || zone=1024x900
     env -u DISPLAY ${OREILLE:+GTK_MODULES=gail:$OREILLE ENTENDU=$tmp/entendu} ${LANCEUR:-} \
         "$programme" --display="$DISPLAY" --name="$nom" & pid=$!
-    case ${LANCEUR:+court-}$(basename "$programme") in
+    case ${LANCEUR:+court-}${COULEURS_DU_THEME:+theme-}$(basename "$programme") in
     court-tourbel) fenetre principale '^Attracteur' && montre "$principale" tourbel-fenetre &&
         clic "$principale" 500 158 ;; # "Fermer"
     court-ramelle) fenetre principale '^Diagramme' && montre "$principale" ramelle-vide &&
         clic "$principale" 666 13 ;;
+    theme-tourbel)
+        fenetre principale '^Attracteur' && fenetre dessin '^Zone de dessin'
+        xdotool windowmove --sync "$dessin" 1400 0 mousemove --window "$principale" 5 5
+        saisir 11 0 20 28 0.002 4000 && montre "$dessin" tourbel-vue1
+        xdotool key --repeat 3 Tab key space ;; # by "Aide" and "Effacer" to "Fermer"
+    theme-ramelle)
+        fenetre principale '^Diagramme' && xdotool mousemove --window "$principale" 5 5
+        montre "$principale" ramelle-vide
+        xdotool key space && montre "$principale" ramelle-entiere # "Tracer"
+        xdotool key Tab space && montre "$principale" ramelle-zoom1
+        xdotool key Tab space ;; # "Fermer"
     tourbel)
         fenetre principale '^Attracteur' && fenetre dessin '^Zone de dessin'
         montre "$principale" tourbel-fenetre

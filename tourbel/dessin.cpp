@@ -15,6 +15,7 @@
  * area's description says what it shows, briefly, however many plots.
  */
 #include "champs.h"
+#include "crayon.h"
 #include "lecteur.h"
 #include "tourbel.h"
 
@@ -60,11 +61,12 @@ static void marquer_fin(GtkWidget *widget, gpointer fini)
     *static_cast<gboolean *>(fini) = TRUE;
 }
 
-/* One segment per step, until the last or until the plot is to end: the
-   number of steps made, or -1 after a quit. */
-static int parcourir(GdkWindow *graph, gint choix, depart d, const gboolean *fini)
+/* One segment per step, in the area's foreground, until the last or until
+   the plot is to end: the number of steps made, or -1 after a quit. */
+static int parcourir(GtkWidget *zone, gint choix, depart d, const gboolean *fini)
 {
-    GdkGC *gc = gdk_gc_new(graph);
+    GdkWindow *graph = zone->window;
+    GdkGC *gc = crayon(zone);
     int i = 0;
 
     for (; i < d.nb && !*fini; i++) {
@@ -99,7 +101,7 @@ static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const char
     decrire(zone, recit, "%d tracés superposés.");
     annoncer(fenetre, recit);
     g_free(recit);
-    int faits = parcourir(zone->window, choix, d, fini);
+    int faits = parcourir(zone, choix, d, fini);
     if (faits < 0)
         return;
     gchar *fin = faits < d.nb ? g_strdup_printf("Tracé arrêté après %d segments.", faits)

@@ -18,6 +18,7 @@ namespace
 GtkWidget *fenetre;
 const auto cliquer = [](const char *titre) { outils::cliquer(fenetre, titre); };
 const auto montre = [](const char *vue) { return outils::comme_la_reference(fenetre, vue); };
+const auto zone = [] { return GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE)); };
 
 class Ramelle : public testing::Test
 {
@@ -44,7 +45,7 @@ TEST_F(Ramelle, TracerPuisZoom)
     /* The first level's ranges (150/700, 20/700, 620/700), the full view twice, said once. */
     cliquer("Tracer");
     cliquer("Tracer");
-    EXPECT_EQ(outils::dit(GTK_WIDGET(gtk_object_get_data(GTK_OBJECT(fenetre), CLE_ZONE))),
+    EXPECT_EQ(outils::dit(zone()),
               "image Diagramme de bifurcation : 3 diagrammes superposés. Zoom 1 sur 3 : a de 0,21 "
               "à 1,00 et u de 0,03 à 0,89. Vue entière : a de 0,00 à 1,00 et u de 0,00 à 1,00.");
     /* Every later drawing turns the values the first one kept into pixels,
@@ -59,14 +60,15 @@ TEST_F(Ramelle, TracerPuisZoom)
 TEST_F(Ramelle, ClicsEnAttenteImbriquesDansLeZoom)
 {
     /* A second "Zoom" run from the events "Zoom" lets run: each press
-       advances the cycle once, the outer level drawn over the inner. */
+       advances the cycle once, the outer level drawn over the inner; all
+       in the desktop's theme (run in a dark one too), axes included. */
     outils::bientot([] { cliquer("Zoom"); });
     cliquer("Zoom");
-    EXPECT_TRUE(montre("ramelle-zoom1+zoom2"));
+    EXPECT_TRUE(outils::dessine_comme(zone(), "ramelle-zoom1+zoom2"));
     /* "Tracer" there: the full view on the fresh area, the level over it. */
     outils::bientot([] { cliquer("Tracer"); });
     cliquer("Zoom");
-    EXPECT_TRUE(montre("ramelle-entiere+zoom3"));
+    EXPECT_TRUE(outils::dessine_comme(zone(), "ramelle-entiere+zoom3"));
 }
 
 TEST_F(Ramelle, FenetreAgrandieMontreLesPointsAuDela)
