@@ -30,21 +30,22 @@ static gboolean traiter_evenements(void)
 }
 
 /* Waits until the area is on screen and the window system's first exposure
-   of it is handled, so that no segment is drawn in vain or painted over.
-   FALSE if the plot is to end meanwhile: its area or window gone, or a quit. */
-static gboolean attendre_l_ecran(GtkWidget *zone, const gboolean *fini)
+   of it is handled, so that no segment is drawn in vain or painted over:
+   1 once it is, 0 if the plot is to end meanwhile (its area or window
+   gone), -1 after a quit. */
+static int attendre_l_ecran(GtkWidget *zone, const gboolean *fini)
 {
     while (!*fini) {
         if (GTK_WIDGET_REALIZED(zone) && GTK_WIDGET_MAPPED(zone) &&
             gdk_window_is_viewable(zone->window)) {
             gdk_flush();
             if (!gtk_events_pending())
-                return TRUE;
+                return 1;
         }
         if (gtk_main_iteration())
-            return FALSE;
+            return -1;
     }
-    return FALSE;
+    return 0;
 }
 
 /* The text of the entry kept under cle on the main window. */
@@ -82,10 +83,30 @@ static int parcourir(GtkWidget *zone, gint choix, depart d, const gboolean *fini
     return i;
 }
 
-/* The plot itself, on an area that is on screen: the fields read once (edits
-   made meanwhile serve later plots), then the segments. Screen readers are
-   told when it starts and when it ends or stops, never in between; not
-   after a quit, when the main window may be gone. */
+/* What a screen reader hears of a plot of d in view vue as it starts, the
+   fields' texts as typed. */
+static gchar *recit_du_trace(const char *vue, const char *const textes[NB_CHAMPS], depart d)
+{
+    return g_strdup_printf("Tracé « %s » : Xo = %s, Yo = %s, Zo = %s, r = %s, h = %s, %d point%s.",
+                           vue, textes[0], textes[1], textes[2], textes[3], textes[4], d.nb,
+                           d.nb == 1 ? "" : "s");
+}
+
+/* And as it ends, or is stopped, after faits segments. */
+static void annoncer_la_fin(GtkWidget *fenetre, int faits, int nb)
+{
+    const char *s = faits == 1 ? "" : "s";
+    gchar *fin = faits < nb ? g_strdup_printf("Tracé arrêté après %d segment%s.", faits, s)
+                            : g_strdup_printf("Tracé terminé : %d segment%s tracé%s.", faits, s, s);
+    annoncer(fenetre, fin);
+    g_free(fin);
+}
+
+/* The plot itself: the fields read once, as the view is chosen (edits made
+   meanwhile serve later plots), then, once the area is on screen, the
+   segments. Screen readers are told when it starts and when it ends or
+   stops, even before its first segment, never in between; not after a
+   quit, when the main window may be gone. */
 static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const char *vue,
                      const gboolean *fini)
 {
@@ -94,20 +115,17 @@ static void dessiner(GtkWidget *fenetre, GtkWidget *zone, gint choix, const char
         texte_du_champ(fenetre, CLE_ZO), texte_du_champ(fenetre, CLE_R),
         texte_du_champ(fenetre, CLE_H),  texte_du_champ(fenetre, CLE_NB)};
     depart d = depart_des_champs(textes);
-    gchar *recit =
-        g_strdup_printf("Tracé « %s » : Xo = %s, Yo = %s, Zo = %s, r = %s, h = %s, %d points.", vue,
-                        textes[0], textes[1], textes[2], textes[3], textes[4], d.nb);
+    gchar *recit = recit_du_trace(vue, textes, d);
 
-    decrire(zone, recit, "%d tracés superposés.");
     annoncer(fenetre, recit);
+    int faits = attendre_l_ecran(zone, fini);
+    if (faits > 0) {
+        decrire(zone, recit, "%d tracés superposés.");
+        faits = parcourir(zone, choix, d, fini);
+    }
     g_free(recit);
-    int faits = parcourir(zone, choix, d, fini);
-    if (faits < 0)
-        return;
-    gchar *fin = faits < d.nb ? g_strdup_printf("Tracé arrêté après %d segments.", faits)
-                              : g_strdup_printf("Tracé terminé : %d segments tracés.", faits);
-    annoncer(fenetre, fin);
-    g_free(fin);
+    if (faits >= 0)
+        annoncer_la_fin(fenetre, faits, d.nb);
 }
 
 /* The "toggled" of a view button: plots the trajectory in its view, only
@@ -132,9 +150,7 @@ void tracer(GtkWidget *widget, gpointer user_data)
         gtk_signal_connect(GTK_OBJECT(zone), "destroy", GTK_SIGNAL_FUNC(marquer_fin), &fini);
     guint fin_scroll =
         gtk_signal_connect(GTK_OBJECT(scroll), "hide", GTK_SIGNAL_FUNC(marquer_fin), &fini);
-    if (attendre_l_ecran(zone, &fini))
-        dessiner(fenetre, zone, choix, gtk_label_get_text(GTK_LABEL(GTK_BIN(widget)->child)),
-                 &fini);
+    dessiner(fenetre, zone, choix, gtk_label_get_text(GTK_LABEL(GTK_BIN(widget)->child)), &fini);
 
     gtk_signal_disconnect(GTK_OBJECT(scroll), fin_scroll);
     /* Destroying the area has already taken its handlers away. */

@@ -117,9 +117,11 @@ TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
     EXPECT_EQ(outils::entendu(),
               trace(vues[3], "20000") + "\n[100 segments]\nTracé arrêté après 100 segments.\n");
     EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vide"));
-    /* And while the plot still waits for its window to come on screen. */
+    /* And while the plot still waits for its window to come on screen:
+       heard to start and stop all the same. */
     outils::bientot([&] { cliquer("Effacer"); });
     EXPECT_EQ(choisir(vues[0]), 0);
+    EXPECT_EQ(outils::entendu(), trace(vues[0], "20000") + "\nTracé arrêté après 0 segments.\n");
 
     /* The drawing window closed from its frame: hidden, and the plot ends,
        while drawing or waiting, even if the window is shown again later. */
@@ -131,11 +133,24 @@ TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
         outils::bientot([&] { gtk_widget_show(dessin); });
     });
     EXPECT_EQ(choisir(vues[2]), 0);
-    /* Choosing a view shows it again, and plots on it whole. */
-    ecrire(CLE_NB, "2000");
-    gtk_widget_hide(dessin);
-    EXPECT_EQ(choisir(vues[3]), 2000);
-    EXPECT_TRUE(GTK_WIDGET_VISIBLE(dessin));
+    EXPECT_EQ(outils::entendu(),
+              trace(vues[1], "20000") + "\n[100 segments]\nTracé arrêté après 100 segments.\n" +
+                  trace(vues[2], "20000") + "\nTracé arrêté après 0 segments.\n");
+    /* Choosing a view shows it again, and plots on it whole, even of no
+       point or of one, each heard to start and end. */
+    for (auto [nb, fin] : {std::pair{"0", " 0 points.\nTracé terminé : 0 segments tracés.\n"},
+                           {"1", " 1 point.\n[1 segments]\nTracé terminé : 1 segment tracé.\n"},
+                           {"2000", " 2000 points.\n[2000 segments]\nTracé terminé : 2000 "
+                                    "segments tracés.\n"}}) {
+        ecrire(CLE_NB, nb);
+        cliquer("Effacer");
+        gtk_widget_hide(dessin);
+        cliquer(vues[3]);
+        EXPECT_TRUE(GTK_WIDGET_VISIBLE(dessin));
+        EXPECT_EQ(outils::entendu(),
+                  "Tracé « Vue 3D » : Xo = 11, Yo = 0, Zo = 20, r = 28, h = 0.0001," +
+                      std::string(fin));
+    }
 }
 
 TEST_F(Tourbel, CeQueDitUnLecteurDEcran)
