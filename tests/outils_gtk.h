@@ -32,13 +32,12 @@ void cliquer(GtkWidget *racine, const char *texte);
 /* The close request of a window's frame, as a window manager sends it. */
 void fermer_par_le_cadre(GtkWidget *fenetre);
 /* Whether w shows exactly the picture tests/references/nom.png, once every
-   pending event is handled. REFERENCES=ecrire stores what it shows there. */
+   pending event is handled; a drawing area, the drawing of the picture's
+   bottom left corner, in the colours of the theme that $COULEURS_DU_THEME
+   gives as its gtkrc does ("rrggbb/rrggbb"): its text colour where the
+   picture is black, its background elsewhere. REFERENCES=ecrire stores what
+   w shows there. */
 bool comme_la_reference(GtkWidget *w, const char *nom);
-/* Whether drawing area zone shows the drawing of the same picture, whose
-   bottom left corner is the area's, in the theme's colours that
-   $COULEURS_DU_THEME gives ("rrggbb/rrggbb"): the foreground where the
-   picture is black, the background elsewhere. */
-bool dessine_comme(GtkWidget *zone, const char *nom);
 /* What a screen reader finds on w: "role name (label) : description". */
 std::string dit(GtkWidget *w);
 /* What a screen reader heard unasked since last asked, in order with what

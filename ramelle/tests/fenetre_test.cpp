@@ -64,11 +64,11 @@ TEST_F(Ramelle, ClicsEnAttenteImbriquesDansLeZoom)
        in the desktop's theme (run in a dark one too), axes included. */
     outils::bientot([] { cliquer("Zoom"); });
     cliquer("Zoom");
-    EXPECT_TRUE(outils::dessine_comme(zone(), "ramelle-zoom1+zoom2"));
+    EXPECT_TRUE(outils::comme_la_reference(zone(), "ramelle-zoom1+zoom2"));
     /* "Tracer" there: the full view on the fresh area, the level over it. */
     outils::bientot([] { cliquer("Tracer"); });
     cliquer("Zoom");
-    EXPECT_TRUE(outils::dessine_comme(zone(), "ramelle-entiere+zoom3"));
+    EXPECT_TRUE(outils::comme_la_reference(zone(), "ramelle-entiere+zoom3"));
 }
 
 TEST_F(Ramelle, FenetreAgrandieMontreLesPointsAuDela)

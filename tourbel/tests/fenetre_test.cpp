@@ -104,7 +104,7 @@ TEST_F(Tourbel, UnTraceImbriqueVaASaFinPuisLeTraceReprend)
        the two curves drawn one after the other, in the desktop's theme
        (run in a dark one too). */
     EXPECT_EQ(choisir(vues[1]), 0);
-    EXPECT_TRUE(outils::dessine_comme(zone(), "tourbel-vue1+vue2"));
+    EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vue1+vue2"));
 }
 
 TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
