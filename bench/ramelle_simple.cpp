@@ -1,9 +1,10 @@
 // A plain transcription of ramelle's drawing, the yardstick that the real
 // one is measured against (outils/mesurer-fenetres): one orbit after the
-// other in scalar code, and one point request per value, four million of
-// them. It links the real window and replaces only the drawing.
+// other in scalar code (bench/balayage_simple.h), and one point request per
+// value, four million of them. It links the real window and replaces only
+// the drawing.
+#include "balayage_simple.h"
 #include "ramelle.h"
-#include "suite.h"
 
 void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
 {
@@ -13,17 +14,10 @@ void dessin(GtkWidget *widget, gpointer user_data, int zoom, int abs, int ord)
     GdkGC *gc = gdk_gc_new(graph);
     gdk_draw_line(graph, gc, abs, ord, abs + 750, ord);
     gdk_draw_line(graph, gc, abs, ord, abs, ord - 550);
-    float i = 0.0001f, pas = 0.0005f;
-    do {
-        float j = pas;
-        do {
-            float temp = static_cast<float>(suite(j, i));
-            gdk_draw_point(graph, gc, static_cast<int>(zoom * static_cast<double>(i) + abs),
-                           static_cast<int>(ord - zoom * static_cast<double>(temp)));
-            j = j + pas;
-        } while (j < 1);
-        i = i + pas;
-    } while (i < 1);
+    balayage_simple(0, NB_PARAMETRES, [&](float i, float temp) {
+        gdk_draw_point(graph, gc, static_cast<int>(zoom * static_cast<double>(i) + abs),
+                       static_cast<int>(ord - zoom * static_cast<double>(temp)));
+    });
 }
 
 void tracer(GtkWidget *widget, gpointer user_data)

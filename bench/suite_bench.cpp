@@ -1,8 +1,10 @@
 // Benchmark of ramelle's arithmetic. Each figure is a rate of map steps
 // (one step of one orbit) per second, "pas/s", so they compare directly:
-//   simple         the slow drawing, on a band of parameters;
+//   simple         the plain transcription of the drawing
+//                  (balayage_simple.h), on a band of parameters;
 //   diagramme/X    the fast drawing, whole, on instruction set X, by the
 //                  steps it runs before its blocks stop early;
+//   balayage       the same as the program runs it, on the widest set;
 //   debit/X        what the machine can do at best with the same three
 //                  operations per step on instruction set X: far more
 //                  independent orbits than needed, all in registers.
@@ -11,6 +13,7 @@
 //   appui/X/VUE    the map steps it runs ("pas/appui") and its time:
 //                  the first "Tracer" works the sweep out, the later
 //                  presses only turn the values kept into the view's pixels.
+#include "balayage_simple.h"
 #include "suite.h"
 
 #include <benchmark/benchmark.h>
@@ -18,33 +21,38 @@
 #include <iterator>
 #include <vector>
 
-static void compter_pas(benchmark::State &etat, double pas_par_tour)
+// Map steps per second and, for the sweeps, whole sweeps per second (the
+// share of one done per round), by which the fast sweep and the plain one
+// compare directly (outils/verifier-vitesse).
+static void compter_pas(benchmark::State &etat, double pas_par_tour, double part = 0)
 {
-    etat.counters["pas/s"] =
-        benchmark::Counter(pas_par_tour, benchmark::Counter::kIsIterationInvariantRate);
+    using benchmark::Counter;
+    etat.counters["pas/s"] = Counter(pas_par_tour, Counter::kIsIterationInvariantRate);
+    if (part > 0)
+        etat.counters["balayages/s"] = Counter(part, Counter::kIsIterationInvariantRate);
 }
 
-// A band from the middle of the drawing: the whole of it takes seconds.
+// The plain transcription (balayage_simple.h), on a band from the middle
+// of the drawing: the whole of it takes seconds.
 static void simple(benchmark::State &etat)
 {
     const int premier = 950, nombre = 100;
-    std::vector<float> temp(NB_VALEURS);
-    for (auto _ : etat) {
-        diagramme_simple_tranche(premier, nombre, temp.data());
-        benchmark::ClobberMemory();
-    }
-    compter_pas(etat, (double)nombre * NB_DEPARTS * NB_ITERATIONS);
+    for (auto _ : etat)
+        balayage_simple(premier, nombre, [](float, float u) { benchmark::DoNotOptimize(u); });
+    compter_pas(etat, (double)nombre * NB_DEPARTS * NB_ITERATIONS, (double)nombre / NB_PARAMETRES);
 }
 
-static void rapide(benchmark::State &etat, chemin c)
+// The fast sweep, whole, by balayer: on one instruction set, or as the
+// program runs it.
+template <typename F> static void rapide(benchmark::State &etat, F balayer)
 {
     std::vector<float> temp(NB_VALEURS);
     long long pas = 0;
     for (auto _ : etat) {
-        pas = diagramme_par(c, temp.data());
+        pas = balayer(temp.data());
         benchmark::ClobberMemory();
     }
-    compter_pas(etat, (double)pas);
+    compter_pas(etat, (double)pas, 1);
 }
 
 // ---- Presses, as the program makes them ----
@@ -163,12 +171,20 @@ static void debit(benchmark::State &etat, chemin c)
 static int enregistrer()
 {
     benchmark::RegisterBenchmark("simple", simple)->Unit(benchmark::kMillisecond)->Iterations(2);
+    benchmark::RegisterBenchmark("balayage",
+                                 [](benchmark::State &etat) { rapide(etat, diagramme); })
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
     for (int k = 0; k < NB_CHEMINS; k++) {
         chemin c = chemin(k);
         if (!chemin_possible(c))
             continue;
         std::string nom = nom_chemin(c);
-        benchmark::RegisterBenchmark(("diagramme/" + nom).c_str(), rapide, c)
+        benchmark::RegisterBenchmark(
+            ("diagramme/" + nom).c_str(),
+            [c](benchmark::State &etat) {
+                rapide(etat, [c](float *temp) { return diagramme_par(c, temp); });
+            })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(3);
         benchmark::RegisterBenchmark(("debit/" + nom).c_str(), debit, c)
