@@ -109,33 +109,27 @@ TEST_F(Tourbel, UnTraceImbriqueVaASaFinPuisLeTraceReprend)
 
 TEST_F(Tourbel, EffacerOuCacherLaFenetreArreteLeTrace)
 {
+    /* The drawing window's close from its frame, which hides it even if it
+       is shown again soon, then "Effacer" (the old area ends with the plot,
+       or the sanitizer build finds it leaked): after the 100th segment, or
+       while the plot still waits for its window to come on screen. The plot
+       ends there, heard to stop all the same, and nothing more is drawn. */
     ecrire(CLE_NB, "20000");
-    /* "Effacer" while drawing: the plot ends (the old area with it, or the
-       sanitizer build finds it leaked). */
-    outils::apres_lignes(100, [&] { cliquer("Effacer"); });
-    cliquer(vues[3]);
-    EXPECT_EQ(outils::entendu(),
-              trace(vues[3], "20000") + "\n[100 segments]\nTracé arrêté après 100 segments.\n");
-    EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vide"));
-    /* And while the plot still waits for its window to come on screen:
-       heard to start and stop all the same. */
-    outils::bientot([&] { cliquer("Effacer"); });
-    EXPECT_EQ(choisir(vues[0]), 0);
-    EXPECT_EQ(outils::entendu(), trace(vues[0], "20000") + "\nTracé arrêté après 0 segments.\n");
-
-    /* The drawing window closed from its frame: hidden, and the plot ends,
-       while drawing or waiting, even if the window is shown again later. */
-    outils::apres_lignes(100, [&] { outils::fermer_par_le_cadre(dessin); });
-    EXPECT_EQ(choisir(vues[1]), 100);
-    EXPECT_FALSE(GTK_WIDGET_VISIBLE(dessin));
-    outils::bientot([&] {
+    const auto cacher = [&] {
         outils::fermer_par_le_cadre(dessin);
         outils::bientot([&] { gtk_widget_show(dessin); });
-    });
-    EXPECT_EQ(choisir(vues[2]), 0);
-    EXPECT_EQ(outils::entendu(),
-              trace(vues[1], "20000") + "\n[100 segments]\nTracé arrêté après 100 segments.\n" +
-                  trace(vues[2], "20000") + "\nTracé arrêté après 0 segments.\n");
+    };
+    const std::function<void()> arrets[] = {cacher, [] { cliquer("Effacer"); }};
+    int vue = 0;
+    for (auto &arreter : arrets)
+        for (int n : {100, 0}) {
+            n ? outils::apres_lignes(n, arreter) : outils::bientot(arreter);
+            EXPECT_EQ(choisir(vues[vue]), n);
+            EXPECT_EQ(outils::entendu(),
+                      trace(vues[vue++], "20000") + (n ? "\n[100 segments]" : "") +
+                          "\nTracé arrêté après " + std::to_string(n) + " segments.\n");
+        }
+    EXPECT_TRUE(outils::comme_la_reference(zone(), "tourbel-vide"));
     /* Choosing a view shows it again, and plots on it whole, even of no
        point or of one, each heard to start and end. */
     for (auto [nb, fin] : {std::pair{"0", " 0 points.\nTracé terminé : 0 segments tracés.\n"},
