@@ -22,11 +22,13 @@
 # drawing areas are, drawn in the text colour on the background. Each
 # program is then driven by keyboard alone: a plot of tourbel typed, the
 # full view and a level of ramelle, "Fermer".
-# With LANCEUR set, each is started by name through that command, the
-# README's run command in a fresh root (outils/tester-racine), then only
-# seen at start, told how long its window took to come, and closed;
-# before them, a wrong name stops it at once, with nothing installed nor
-# built where it runs (the words before its path in LANCEUR, a chroot).
+# With LANCEUR set, each is started through that command, then only seen
+# at start, told how long its window took to come, and closed: by name
+# through the README's run command in a fresh root (outils/tester-racine),
+# where, before them, a wrong name stops it at once, with nothing installed
+# nor built where it runs (the words before its path in LANCEUR, a
+# chroot); or in a root that holds the package installed, and nothing
+# else (outils/tester-pi).
 set -u
 export LC_ALL=fr_FR.UTF-8 # as their users run them
 references=$(dirname "$0")/references
@@ -46,10 +48,19 @@ saisir() {
     for texte in "${@:2}"; do xdotool key Tab type "$texte"; done
     xdotool key Tab Return
 }
-# Runs "$@" until it holds, 400 times at most (some 20 s; a correct run
-# needs a few at most), and the test's own time limit stops a hung program.
+# Runs "$@" until it holds. A try counts only when the program has been
+# idle since the one before, its processor time unchanged, 400 of them at
+# most (some 20 s here; a correct run needs a few at most): however slowly
+# it computes and draws, as under an emulated processor, it is waited
+# for, and the test's own time limit stops a program that spins.
 jusqua() {
-    for ((fois = 0; fois < 400; fois++)); do "$@" && return; sleep 0.05; done
+    local fois=0 avant= temps=()
+    while ((fois < 400)); do
+        "$@" && return
+        read -ra temps 2>/dev/null <"/proc/$pid/stat" || temps=()
+        [[ ${temps[*]:13:2} != "$avant" ]] || ((++fois))
+        avant=${temps[*]:13:2} && sleep 0.05
+    done
     false
 }
 
@@ -87,7 +98,7 @@ entendre() {
     [[ -z ${OREILLE:-} ]] || jusqua dit "$@" || echec "told a screen reader $(tail -n $# "$tmp/entendu"), not: $*"
 }
 
-if [[ -n ${LANCEUR:-} ]]; then
+if [[ ${LANCEUR:-} == */outils/lancer ]]; then
     read -ra lanceur <<<"$LANCEUR" && programme=tourbell
     ou=("${lanceur[@]:0:${#lanceur[@]}-1}")
     paquets() { "${ou[@]}" dpkg-query -W -f '${db:Status-Abbrev}\n' | grep -c ^ii; }
