@@ -7,7 +7,7 @@
 
 /* The same step transcribed plainly, each field written out where it is
    used, built here at the benchmarks' own optimisation: the yardstick of
-   pas (outils/verifier-vitesse), which it must not cost clearly more than.
+   pas (outils/seuil-vitesse), which it must not cost clearly more than.
    Not inlined, as pas_suivant cannot be. */
 [[gnu::noinline]] static void pas_simple_suivant(double x, double y, double z, float s, float r,
                                                  float b, double h, double *xn, double *yn,

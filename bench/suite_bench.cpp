@@ -23,7 +23,7 @@
 
 // Map steps per second and, for the sweeps, whole sweeps per second (the
 // share of one done per round), by which the fast sweep and the plain one
-// compare directly (outils/verifier-vitesse).
+// compare directly (outils/seuil-vitesse).
 static void compter_pas(benchmark::State &etat, double pas_par_tour, double part = 0)
 {
     using benchmark::Counter;
