@@ -48,7 +48,9 @@ std::string outils::entendu()
     return std::exchange(entendues, "");
 }
 
-int outils::lancer_les_tests(int argc, char **argv)
+/* main() of both window test programs: all their tests, run from within
+   gtk_main, as the programs' callbacks run. */
+int main(int argc, char **argv)
 {
     gtk_init(&argc, &argv);
     outils::ecouter([](const std::string &ligne) {
@@ -64,7 +66,7 @@ int outils::lancer_les_tests(int argc, char **argv)
     g_object_set(gtk_settings_get_default(), "gtk-cursor-blink", FALSE, NULL);
     testing::InitGoogleTest(&argc, argv);
     int statut = 0;
-    dans_la_boucle([&] { statut = RUN_ALL_TESTS(); });
+    outils::dans_la_boucle([&] { statut = RUN_ALL_TESTS(); });
     return statut;
 }
 

@@ -18,8 +18,6 @@
 namespace outils
 {
 
-/* main() of a test program: all its tests, run from within gtk_main. */
-int lancer_les_tests(int argc, char **argv);
 /* Runs corps in a main loop of its own, which a quit inside it ends. */
 void dans_la_boucle(const std::function<void()> &corps);
 /* Handles every pending event, once the X server has answered. */

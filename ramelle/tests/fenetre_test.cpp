@@ -103,8 +103,3 @@ TEST_F(Ramelle, QuitterPendantLeZoomNeDessinePlus)
 }
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    return outils::lancer_les_tests(argc, argv);
-}
