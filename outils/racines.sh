@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Fresh roots of a Debian release, for the stages that test the project in
 # them (outils/tester-racine, outils/tester-pi), which source this file
 # after setting $suite (bookworm, trixie, forky):

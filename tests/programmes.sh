@@ -54,7 +54,7 @@ saisir() {
 # it computes and draws, as under an emulated processor, it is waited
 # for, and the test's own time limit stops a program that spins.
 jusqua() {
-    local fois=0 avant= temps=()
+    local fois=0 avant="" temps=()
     while ((fois < 400)); do
         "$@" && return
         read -ra temps 2>/dev/null <"/proc/$pid/stat" || temps=()
