@@ -13,7 +13,10 @@
 #include "suite.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 /* The sweep step for parameters and starting values, added in float. */
 static const float pas = 0.0005f;
@@ -81,29 +84,139 @@ typedef double v2d __attribute__((vector_size(16)));
 typedef double v4d __attribute__((vector_size(32)));
 typedef double v8d __attribute__((vector_size(64)));
 
+/* ---- Certain pixels ----
+
+   The row of a kept value f in a view depends only on the view's scale and
+   row of u = 0, as points_visibles computes it; the area only clips. These
+   are the views ramelle draws: the full one (dessin.cpp) and the three
+   levels of the zoom table (fenetre.cpp). */
+static const struct {
+    int zoom, ord;
+} echelles[] = {{450, 580}, {700, 620}, {1000, 700}, {2000, 1100}};
+
+static int rang(int zoom, int ord, float f)
+{
+    return static_cast<int>(ord - zoom * static_cast<double>(f));
+}
+
+static bool memes_rangs(float f, float g)
+{
+    for (auto e : echelles)
+        if (rang(e.zoom, e.ord, f) != rang(e.zoom, e.ord, g))
+            return false;
+    return true;
+}
+
+static int64_t bits(float f)
+{
+    uint32_t b;
+    memcpy(&b, &f, sizeof b);
+    return b;
+}
+
+/* The last float from f >= 0, upward or downward, that has f's row in
+   every view. Each row only falls as f grows, so the floats of f's rows
+   are one run; floats >= 0 are ordered as their bits, so halving finds its
+   end (2 is far above every row of [0, 1], -1 stands below 0). */
+static double bord(float f, bool haut)
+{
+    int64_t dedans = bits(f), dehors = haut ? bits(2.0f) : -1;
+    while (dehors - dedans > 1 || dedans - dehors > 1) {
+        int64_t m = (dedans + dehors) / 2;
+        uint32_t b = static_cast<uint32_t>(m);
+        float g;
+        memcpy(&g, &b, sizeof g);
+        (memes_rangs(g, f) ? dedans : dehors) = m;
+    }
+    uint32_t b = static_cast<uint32_t>(dedans);
+    float g;
+    memcpy(&g, &b, sizeof g);
+    return g;
+}
+
+/* The values [bas, haut] from which an orbit of U -> (a4 U)(1 - U), as
+   the sweep computes it, keeps to step 400 the pixel it has now in every
+   view; bas > haut where nothing is proven (a4 >= 3, from the first period
+   doubling on). Both ends are floats of one run of rows (bord), so any
+   double between them is kept as a float between them: same rows.
+
+   Let g be the computed step, f the exact one and p = 1 - 1/a4.
+   - a4 <= 1: g(u) <= u, since every rounded product of numbers in
+     [0, 1] by factors <= 1 stays <= u, and g(u) >= 0: every later value
+     lies in [0, u]. From u <= haut, the top of the run of 0, all of them
+     give 0's rows. That run reaches above 0 only while zoom f is below
+     half an ulp of ord (5.7e-17): a value a little larger, 1e-10 say,
+     falls one row above 0's.
+   - Otherwise f(u) - p = (u - p)(1 - a4 u), and g(u) = f(u)(1 + t),
+     |t| <= d = 2^-51 (three roundings; the values stay far from
+     underflow).
+     1 < a4 < 2, on a run [bas, haut] that holds p +- 2e (e = 2^-48) and
+     lies below 1/a4: there 1 - a4 u is in [0, 1], f never crosses p and
+     moves every u toward it, by a4 u |p - u| >= e u while |u - p| >= e.
+     So g maps [min(u, p - e), max(u, p + e)] into itself, rounding
+     included, and from u in the run every later value stays in it.
+     2 <= a4 < 3, or the run too close to 1/a4: f crosses p at each step;
+     over [p - r, p + r], |1 - a4 u| <= 1 - m + a4 r with m = 1 - |2 - a4|,
+     so with r <= m / 4a4 and r m >= 2d, |g(u) - p| <= r (1 - m/2) + d <= r:
+     the interval maps into itself. r keeps 2e from the run's ends for
+     the rounding of p and of its bounds. */
+constexpr double ecart_d = 0x1p-51, marge = 0x1p-47;
+
+static void bande_certaine(double a4, double haut_de_zero, double &bas, double &haut)
+{
+    bas = 1, haut = 0;
+    if (a4 <= 1) {
+        bas = 0, haut = haut_de_zero;
+        return;
+    }
+    if (a4 >= 3)
+        return;
+    double p = 1 - 1 / a4, dessous = bord(static_cast<float>(p), false),
+           dessus = bord(static_cast<float>(p), true);
+    if (a4 < 2 && a4 - 1 >= 0x1p-40 && dessous <= p - marge && p + marge <= dessus &&
+        dessus * a4 < 1) {
+        bas = dessous, haut = dessus;
+        return;
+    }
+    double m = 1 - std::fabs(2 - a4), r = std::min({p - dessous, dessus - p, m / (4 * a4)}) - marge;
+    if (r * m >= 8 * ecart_d)
+        bas = p - r, haut = p + r;
+}
+
 /* What each lane needs: 4a computed once per parameter (the same product
-   suite recomputes at every step) and the starting value as a double. */
-static void preparer(double *quatre_a, double *departs)
+   suite recomputes at every step), the parameter's certain values and the
+   starting value as a double. */
+struct donnees {
+    double quatre_a[NB_PARAMETRES], bas[NB_PARAMETRES], haut[NB_PARAMETRES];
+    double departs[NB_DEPARTS];
+};
+
+static void preparer(donnees &t)
 {
     float i[NB_PARAMETRES], j[NB_DEPARTS];
     valeurs_parametres(i);
     valeurs_departs(j);
-    for (int p = 0; p < NB_PARAMETRES; p++)
-        quatre_a[p] = 4 * (double)i[p];
+    double haut_de_zero = bord(0.0f, true);
+    for (int p = 0; p < NB_PARAMETRES; p++) {
+        t.quatre_a[p] = 4 * (double)i[p];
+        bande_certaine(t.quatre_a[p], haut_de_zero, t.bas[p], t.haut[p]);
+    }
     for (int d = 0; d < NB_DEPARTS; d++)
-        departs[d] = (double)j[d];
+        t.departs[d] = (double)j[d];
 }
 
 /* Loads the lanes k .. k + nb - 1 of the drawing; lanes past `fin` get 0,
-   which stays 0 and costs nothing. */
-static void remplir(int k, int fin, int nb, const double *quatre_a, const double *departs,
-                    double *a4, double *u)
+   which stays 0, is certain and costs nothing. */
+static void remplir(int k, int fin, int nb, const donnees &t, double *a4, double *u, double *bas,
+                    double *haut)
 {
     int p = k / NB_DEPARTS, d = k % NB_DEPARTS;
     for (int l = 0; l < nb; l++) {
         bool dedans = k + l < fin;
-        a4[l] = dedans ? quatre_a[p] : 0;
-        u[l] = dedans ? departs[d] : 0;
+        a4[l] = dedans ? t.quatre_a[p] : 0;
+        u[l] = dedans ? t.departs[d] : 0;
+        bas[l] = dedans ? t.bas[p] : 0;
+        haut[l] = dedans ? t.haut[p] : 0;
         if (++d == NB_DEPARTS) {
             d = 0;
             p++;
@@ -125,36 +238,40 @@ static void ranger(int k, int fin, int nb, const double *u, float *temp)
 constexpr int PERIODE = 16;
 static_assert(NB_ITERATIONS % PERIODE == 0, "step 400 must be a multiple of the check's period");
 
-/* Whether no lane of a comparison differs: a plain bool for scalar lanes,
+/* Whether no lane of a comparison is set: a plain int for scalar lanes,
    a mask of lanes for vectors. */
-[[gnu::always_inline]] inline bool aucun_ecart(bool ecart)
-{
-    return !ecart;
-}
 template <typename M> [[gnu::always_inline]] inline bool aucun_ecart(const M &ecart)
 {
-    for (int l = 0; l < int(sizeof(M) / sizeof(ecart[0])); l++)
-        if (ecart[l])
-            return false;
-    return true;
+    if constexpr (std::is_arithmetic_v<M>)
+        return !ecart;
+    else {
+        for (int l = 0; l < int(sizeof(M) / sizeof(ecart[0])); l++)
+            if (ecart[l])
+                return false;
+        return true;
+    }
 }
 
-/* Whether every lane of the N vectors holds what it held a period ago.
-   The values are never NaN and never -0 (every orbit stays in [0, 1],
-   where (4a u)(1 - u) is a product of two numbers >= 0, and the empty lanes
-   hold +0), so == is equality of the bits, which is what the sweep keeps. */
-template <typename V, int N> [[gnu::always_inline]] inline bool repetes(const V *u, const V *avant)
+/* Whether every lane of the N vectors holds what it held a period ago, or
+   lies in its certain values [bas, haut] (bande_certaine). The values are
+   never NaN and never -0 (every orbit stays in [0, 1], where (4a u)(1 - u)
+   is a product of two numbers >= 0, and the empty lanes hold +0), so == is
+   equality of the bits, which is what the sweep keeps. */
+template <typename V, int N>
+[[gnu::always_inline]] inline bool fini(const V *u, const V *avant, const V *bas, const V *haut)
 {
-    auto ecart = u[0] != avant[0];
+    auto reste = (u[0] != avant[0]) & ((u[0] < bas[0]) | (u[0] > haut[0]));
     for (int v = 1; v < N; v++)
-        ecart |= u[v] != avant[v];
-    return aucun_ecart(ecart);
+        reste |= (u[v] != avant[v]) & ((u[v] < bas[v]) | (u[v] > haut[v]));
+    return aucun_ecart(reste);
 }
 
 /* Always inlined, so that it is compiled with the instruction set of the
    function that uses it, and the N vectors stay in registers. Returns how
-   many steps the block ran: it stops once every lane has repeated. */
-template <typename V, int N> [[gnu::always_inline]] inline int iterer(V *u, const V *a4)
+   many steps the block ran: it stops once every lane has repeated or holds
+   a certain pixel. */
+template <typename V, int N>
+[[gnu::always_inline]] inline int iterer(V *u, const V *a4, const V *bas, const V *haut)
 {
     for (int n = 0; n < NB_ITERATIONS; n += PERIODE) {
         V avant[N];
@@ -165,7 +282,7 @@ template <typename V, int N> [[gnu::always_inline]] inline int iterer(V *u, cons
             for (int v = 0; v < N; v++)
                 u[v] = (a4[v] * u[v]) * (1 - u[v]);
         }
-        if (repetes<V, N>(u, avant))
+        if (fini<V, N>(u, avant, bas, haut))
             return n + PERIODE;
     }
     return NB_ITERATIONS;
@@ -174,18 +291,19 @@ template <typename V, int N> [[gnu::always_inline]] inline int iterer(V *u, cons
 /* Returns the map steps run, a block's lanes by its steps, empty lanes
    included: counted once a block, outside the steps. */
 template <typename V, int N>
-[[gnu::always_inline]] inline long long orbites(int debut, int fin, const double *quatre_a,
-                                                const double *departs, float *temp)
+[[gnu::always_inline]] inline long long orbites(int debut, int fin, const donnees &t, float *temp)
 {
     constexpr int nb = N * int(sizeof(V) / sizeof(double));
     long long pas_faits = 0;
     for (int k = debut; k < fin; k += nb) {
-        alignas(64) double a4[nb], u[nb];
-        remplir(k, fin, nb, quatre_a, departs, a4, u);
-        V va[N], vu[N];
+        alignas(64) double a4[nb], u[nb], bas[nb], haut[nb];
+        remplir(k, fin, nb, t, a4, u, bas, haut);
+        V va[N], vu[N], vb[N], vh[N];
         memcpy(va, a4, sizeof va);
         memcpy(vu, u, sizeof vu);
-        pas_faits += (long long)nb * iterer<V, N>(vu, va);
+        memcpy(vb, bas, sizeof vb);
+        memcpy(vh, haut, sizeof vh);
+        pas_faits += (long long)nb * iterer<V, N>(vu, va, vb, vh);
         memcpy(u, vu, sizeof vu);
         ranger(k, fin, nb, u, temp);
     }
@@ -210,27 +328,26 @@ template <typename V, int N>
    the lanes are plain doubles, seven of them, which the 16 registers of
    Debian's baseline (VFPv3-D16) hold: 24 instructions do 7 steps, one of
    them a reload of 4a, where ten split vectors took some 150 for 20. */
-static long long orbites_base(int debut, int fin, const double *quatre_a, const double *departs,
-                              float *temp)
+static long long orbites_base(int debut, int fin, const donnees &t, float *temp)
 {
 #ifdef __arm__
-    return orbites<double, 7>(debut, fin, quatre_a, departs, temp);
+    return orbites<double, 7>(debut, fin, t, temp);
 #else
-    return orbites<v2d, 10>(debut, fin, quatre_a, departs, temp);
+    return orbites<v2d, 10>(debut, fin, t, temp);
 #endif
 }
 
 #ifdef SUITE_X86
-__attribute__((target("avx2"))) static long long
-orbites_avx2(int debut, int fin, const double *quatre_a, const double *departs, float *temp)
+__attribute__((target("avx2"))) static long long orbites_avx2(int debut, int fin, const donnees &t,
+                                                              float *temp)
 {
-    return orbites<v4d, 12>(debut, fin, quatre_a, departs, temp);
+    return orbites<v4d, 12>(debut, fin, t, temp);
 }
 
-__attribute__((target("avx512f"))) static long long
-orbites_avx512(int debut, int fin, const double *quatre_a, const double *departs, float *temp)
+__attribute__((target("avx512f"))) static long long orbites_avx512(int debut, int fin,
+                                                                   const donnees &t, float *temp)
 {
-    return orbites<v8d, 16>(debut, fin, quatre_a, departs, temp);
+    return orbites<v8d, 16>(debut, fin, t, temp);
 }
 #endif
 
@@ -284,18 +401,18 @@ static chemin meilleur_chemin()
 
 static long long tranche_par(chemin c, int premier, int nombre, float *temp)
 {
-    double quatre_a[NB_PARAMETRES], departs[NB_DEPARTS];
-    preparer(quatre_a, departs);
+    donnees t;
+    preparer(t);
     int debut = premier * NB_DEPARTS, fin = (premier + nombre) * NB_DEPARTS;
     switch (c) {
 #ifdef SUITE_X86
     case chemin_avx2:
-        return orbites_avx2(debut, fin, quatre_a, departs, temp);
+        return orbites_avx2(debut, fin, t, temp);
     case chemin_avx512:
-        return orbites_avx512(debut, fin, quatre_a, departs, temp);
+        return orbites_avx512(debut, fin, t, temp);
 #endif
     default:
-        return orbites_base(debut, fin, quatre_a, departs, temp);
+        return orbites_base(debut, fin, t, temp);
     }
 }
 
@@ -329,7 +446,7 @@ std::vector<point> points_visibles(const float *temp, int zoom, int abs, int ord
         if (x < 0 || x >= largeur)
             continue;
         for (int d = 0; d < NB_DEPARTS; d++) {
-            int y = static_cast<int>(ord - zoom * static_cast<double>(temp[p * NB_DEPARTS + d]));
+            int y = rang(zoom, ord, temp[p * NB_DEPARTS + d]);
             if (y < 0 || y >= hauteur)
                 continue;
             size_t k = static_cast<size_t>(y) * largeur + x;

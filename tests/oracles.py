@@ -54,29 +54,52 @@ def ramelle():
         while np.float32(valeurs[-1] + pas) < 1:
             valeurs.append(np.float32(valeurs[-1] + pas))
         return np.array(valeurs)
+    vues = ((450, 20, 580), (700, -150, 620), (1000, -550, 700), (2000, -1400, 1100))
+    rangs = lambda f: np.stack([np.trunc(o - z * f.astype(float)) for z, _, o in vues])
+    def bord(f, haut):  # the last float from f, up or down, on f's row in every view
+        dedans, dehors = f.view(np.uint32).astype(np.int64), np.full(len(f), 0x40000000 if haut else -1)
+        for _ in range(32):  # halving over the bits, ordered as the floats >= 0
+            m = (dedans + dehors) // 2
+            pareil = (rangs(m.astype(np.uint32).view(np.float32)) == rangs(f)).all(axis=0)
+            dedans, dehors = np.where(pareil, m, dedans), np.where(pareil, dehors, m)
+        return dedans.astype(np.uint32).view(np.float32).astype(float)
     i, j = balayage(0.0001), balayage(0.0005)
+    # Where an orbit's pixel is certain: below 4a = 1, under the top of 0's
+    # row; up to 4a = 3, near p = 1 - 1/4a, on p's row in every view, the
+    # whole row from one side (4a < 2), a span kept inside it from both.
+    a4, d, e = 4 * i.astype(float), 2.0 ** -51, 2.0 ** -47
+    p = np.maximum(1 - 1 / a4, 0)
+    dessous, dessus = bord(p.astype(np.float32), False), bord(p.astype(np.float32), True)
+    m = 1 - np.abs(2 - a4)
+    r = np.minimum(np.minimum(p - dessous, dessus - p), m / (4 * a4)) - e
+    un = (a4 < 2) & (a4 - 1 >= 2.0 ** -40) & (dessous <= p - e) & (p + e <= dessus) & (dessus * a4 < 1)
+    deux = (a4 > 1) & (a4 < 3) & ~un & (r * m >= 8 * d)
+    bas = np.where(a4 <= 1, 0, np.where(un, dessous, np.where(deux, p - r, 1)))
+    haut = np.where(a4 <= 1, bord(np.zeros(1, np.float32), True), np.where(un, dessus, np.where(deux, p + r, 0)))
     a, u = np.repeat(i.astype(float), len(j)), np.tile(j.astype(float), len(i))
-    # The step at which each orbit first holds the value it held 16 steps
-    # before: from there on nothing changes at a multiple of 16, 400 included.
-    repete = np.full(len(u), 400)
-    for n in range(1, 401):
-        if n % 16 == 1:
-            avant = u
-        u = ((4 * a) * u) * (1 - u)
-        if n % 16 == 0:
-            repete[(repete == 400) & (u == avant)] = n
-    temp = u.astype(np.float32)
-    print(f"sweep {len(i)} x {len(j)}: FNV-1a {fnv(temp.tobytes()):#018x}")
-    # Blocks of so many orbits in the order of the sweep, stopped when all
-    # have repeated; the last block's empty lanes (0) repeat at step 16.
+    bas, haut = np.repeat(bas, len(j)), np.repeat(haut, len(j))
+    # Blocks of so many orbits in the order of the sweep stop at a multiple
+    # of 16 steps once each of them holds what it held 16 steps before, or
+    # a certain value; the last block's empty lanes (0) are both.
+    blocs = {nb: np.full(-(-len(u) // nb), 400) for nb in (20, 48, 128, 7)}
+    for n in range(16, 401, 16):
+        avant = u
+        for _ in range(16):
+            u = ((4 * a) * u) * (1 - u)
+        fini = (u == avant) | ((bas <= u) & (u <= haut))
+        for nb, arret in blocs.items():
+            tous = np.append(fini, [True] * (-len(u) % nb)).reshape(-1, nb).all(axis=1)
+            arret[(arret == 400) & tous] = n
     for nom, nb in (("sse2 and neon", 20), ("avx2", 48), ("avx512", 128), ("vfp", 7)):
-        blocs = np.append(repete, [16] * (-len(u) % nb)).reshape(-1, nb).max(axis=1)
-        print(f"blocks of {nb} ({nom}): {int(blocs.sum()) * nb} map steps")
-    for zoom, ab, ord_ in ((450, 20, 580), (700, -150, 620), (1000, -550, 700), (2000, -1400, 1100)):
-        x, y = np.trunc(zoom * a + ab).astype(int), np.trunc(ord_ - zoom * temp.astype(float)).astype(int)
-        k = (y * 800 + x)[(x >= 0) & (x < 800) & (y >= 0) & (y < 600)]
-        k = k[np.sort(np.unique(k, return_index=True)[1])]  # each pixel once, first seen first
-        octets = np.stack([k % 800, k // 800], axis=1).astype("<i4").tobytes()
-        print(f"view {zoom},{ab},{ord_}: {len(k)} pixels, FNV-1a {fnv(octets):#018x}")
+        print(f"blocks of {nb} ({nom}): {int(blocs[nb].sum()) * nb} map steps")
+    temp = u.astype(np.float32)
+    print(f"a >= 0.75, from parameter {np.argmax(a4 >= 3)}: FNV-1a {fnv(temp[4 * a >= 3].tobytes()):#018x}")
+    for zoom, ab, ord_ in vues:
+        for largeur, hauteur in ((800, 600), (1600, 1200)):
+            x, y = np.trunc(zoom * a + ab).astype(int), np.trunc(ord_ - zoom * temp.astype(float)).astype(int)
+            k = (y * largeur + x)[(x >= 0) & (x < largeur) & (y >= 0) & (y < hauteur)]
+            k = k[np.sort(np.unique(k, return_index=True)[1])]  # each pixel once, first seen first
+            octets = np.stack([k % largeur, k // largeur], axis=1).astype("<i4").tobytes()
+            print(f"view {zoom},{ab},{ord_} in {largeur} x {hauteur}: {len(k)} pixels, FNV-1a {fnv(octets):#018x}")
 
 tourbel() if sys.argv[1:] == ["tourbel"] else ramelle()
