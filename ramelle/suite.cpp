@@ -238,32 +238,39 @@ static void ranger(int k, int fin, int nb, const double *u, float *temp)
 constexpr int PERIODE = 16;
 static_assert(NB_ITERATIONS % PERIODE == 0, "step 400 must be a multiple of the check's period");
 
-/* Whether no lane of a comparison is set: a plain int for scalar lanes,
-   a mask of lanes for vectors. */
+/* Whether no lane of a vector comparison is set. */
 template <typename M> [[gnu::always_inline]] inline bool aucun_ecart(const M &ecart)
 {
-    if constexpr (std::is_arithmetic_v<M>)
-        return !ecart;
-    else {
-        for (int l = 0; l < int(sizeof(M) / sizeof(ecart[0])); l++)
-            if (ecart[l])
-                return false;
-        return true;
-    }
+    for (int l = 0; l < int(sizeof(M) / sizeof(ecart[0])); l++)
+        if (ecart[l])
+            return false;
+    return true;
 }
 
 /* Whether every lane of the N vectors holds what it held a period ago, or
    lies in its certain values [bas, haut] (bande_certaine). The values are
    never NaN and never -0 (every orbit stays in [0, 1], where (4a u)(1 - u)
    is a product of two numbers >= 0, and the empty lanes hold +0), so == is
-   equality of the bits, which is what the sweep keeps. */
+   equality of the bits, which is what the sweep keeps.
+   How it is written is how GCC keeps it cheap: vectors one by one, leaving
+   at the first that is not done (most checks end there; one mask of all,
+   under AVX-512, is taken apart lane by lane); plain doubles all at once,
+   unrolled, or their steps spill. */
 template <typename V, int N>
 [[gnu::always_inline]] inline bool fini(const V *u, const V *avant, const V *bas, const V *haut)
 {
-    auto reste = (u[0] != avant[0]) & ((u[0] < bas[0]) | (u[0] > haut[0]));
-    for (int v = 1; v < N; v++)
-        reste |= (u[v] != avant[v]) & ((u[v] < bas[v]) | (u[v] > haut[v]));
-    return aucun_ecart(reste);
+    if constexpr (std::is_arithmetic_v<V>) {
+        bool reste = false;
+#pragma GCC unroll 16
+        for (int v = 0; v < N; v++)
+            reste |= (u[v] != avant[v]) & ((u[v] < bas[v]) | (u[v] > haut[v]));
+        return !reste;
+    } else {
+        for (int v = 0; v < N; v++)
+            if (!aucun_ecart((u[v] != avant[v]) & ((u[v] < bas[v]) | (u[v] > haut[v]))))
+                return false;
+        return true;
+    }
 }
 
 /* Always inlined, so that it is compiled with the instruction set of the
