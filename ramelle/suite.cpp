@@ -205,6 +205,14 @@ static void preparer(donnees &t)
         t.departs[d] = (double)j[d];
 }
 
+void valeurs_certaines(double *bas, double *haut)
+{
+    donnees t;
+    preparer(t);
+    memcpy(bas, t.bas, sizeof t.bas);
+    memcpy(haut, t.haut, sizeof t.haut);
+}
+
 /* Loads the lanes k .. k + nb - 1 of the drawing; lanes past `fin` get 0,
    which stays 0, is certain and costs nothing. */
 static void remplir(int k, int fin, int nb, const donnees &t, double *a4, double *u, double *bas,

@@ -32,12 +32,20 @@ void diagramme_simple(float *temp);
 /* Only parameters premier .. premier + nombre - 1, at their place in temp. */
 void diagramme_simple_tranche(int premier, int nombre, float *temp);
 
-/* Same values as diagramme_simple, bit for bit, with the widest vector
-   instructions this processor has; a block of orbits stops as soon as all
-   of them have settled on a cycle whose next steps would change nothing.
+/* The same pixels as diagramme_simple in every view ramelle draws, with
+   the widest vector instructions this processor has. A block of orbits
+   stops as soon as each of them has settled on a cycle whose next steps
+   would change nothing, and keeps its bits (every orbit of a >= 0.75 does), or
+   holds a certain value (valeurs_certaines), which is kept instead.
    Each returns the map steps it ran (a block's lanes by its steps). */
 long long diagramme(float *temp);
 long long diagramme_tranche(int premier, int nombre, float *temp);
+
+/* For each parameter p, the values [bas[p], haut[p]] from which an orbit,
+   as the fast version computes it, keeps through every step left the
+   pixel it has in each of the four views that ramelle draws, whatever the
+   area's size; empty (bas[p] > haut[p]) where none is proven. */
+void valeurs_certaines(double *bas, double *haut);
 
 /* The instruction sets the fast version is built for, so that each can be
    checked and timed on a machine that has the wider ones. chemin_base, the

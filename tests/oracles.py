@@ -76,6 +76,7 @@ def ramelle():
     deux = (a4 > 1) & (a4 < 3) & ~un & (r * m >= 8 * d)
     bas = np.where(a4 <= 1, 0, np.where(un, dessous, np.where(deux, p - r, 1)))
     haut = np.where(a4 <= 1, bord(np.zeros(1, np.float32), True), np.where(un, dessus, np.where(deux, p + r, 0)))
+    print(f"parameters without certain values: {int((bas > haut).sum())}")
     a, u = np.repeat(i.astype(float), len(j)), np.tile(j.astype(float), len(i))
     bas, haut = np.repeat(bas, len(j)), np.repeat(haut, len(j))
     # Blocks of so many orbits in the order of the sweep stop at a multiple

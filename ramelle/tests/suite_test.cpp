@@ -70,4 +70,25 @@ TEST(Diagramme, ChaqueJeuDInstructionsPuisLesPixelsDeChaqueVue)
     EXPECT_EQ(0, memcmp(&u[1507 * NB_DEPARTS], &t[1507 * NB_DEPARTS], 13 * NB_DEPARTS * 4));
 }
 
+/* From either end of a parameter's certain values, an orbit stays among
+   them through 400 steps (as many as any orbit may have left), computed as
+   the sweep does; there are such values below a = 0.75 only. */
+TEST(Diagramme, UneValeurCertaineLeResteJusquAuBout)
+{
+    float i[NB_PARAMETRES];
+    std::vector<double> bas(NB_PARAMETRES), haut(NB_PARAMETRES);
+    valeurs_parametres(i);
+    valeurs_certaines(bas.data(), haut.data());
+    int vides = 0;
+    for (int p = 0; p < NB_PARAMETRES; p++) {
+        vides += bas[p] > haut[p];
+        for (double u : {bas[p], haut[p]})
+            for (int n = 0; n < NB_ITERATIONS && bas[p] <= haut[p]; n++) {
+                u = ((4 * (double)i[p]) * u) * (1 - u);
+                ASSERT_TRUE(bas[p] <= u && u <= haut[p]) << "a = " << i[p] << ", step " << n;
+            }
+    }
+    EXPECT_EQ(vides, 500);
+}
+
 } // namespace
