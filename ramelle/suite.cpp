@@ -213,28 +213,29 @@ void valeurs_certaines(double *bas, double *haut)
     memcpy(haut, t.haut, sizeof t.haut);
 }
 
-/* Loads the lanes k .. k + nb - 1 of the drawing; lanes past `fin` get 0,
-   which stays 0, is certain and costs nothing. */
+/* Loads the lanes k .. k + nb - 1 of the drawing, a run of lanes of one
+   parameter at a time (a block of short orbits costs little more than its
+   loading); lanes past `fin` get 0, which stays 0, is certain and costs
+   nothing. */
 static void remplir(int k, int fin, int nb, const donnees &t, double *a4, double *u, double *bas,
                     double *haut)
 {
-    int p = k / NB_DEPARTS, d = k % NB_DEPARTS;
-    for (int l = 0; l < nb; l++) {
-        bool dedans = k + l < fin;
-        a4[l] = dedans ? t.quatre_a[p] : 0;
-        u[l] = dedans ? t.departs[d] : 0;
-        bas[l] = dedans ? t.bas[p] : 0;
-        haut[l] = dedans ? t.haut[p] : 0;
-        if (++d == NB_DEPARTS) {
-            d = 0;
-            p++;
-        }
+    int p = k / NB_DEPARTS, d = k % NB_DEPARTS, l = 0;
+    for (; l < nb && k + l < fin; p++, d = 0) {
+        int n = std::min({nb - l, NB_DEPARTS - d, fin - k - l});
+        std::fill_n(a4 + l, n, t.quatre_a[p]);
+        std::fill_n(bas + l, n, t.bas[p]);
+        std::fill_n(haut + l, n, t.haut[p]);
+        std::copy_n(t.departs + d, n, u + l);
+        l += n;
     }
+    for (; l < nb; l++)
+        a4[l] = u[l] = bas[l] = haut[l] = 0;
 }
 
 static void ranger(int k, int fin, int nb, const double *u, float *temp)
 {
-    for (int l = 0; l < nb && k + l < fin; l++)
+    for (int l = 0, n = std::min(nb, fin - k); l < n; l++)
         temp[k + l] = (float)u[l];
 }
 
