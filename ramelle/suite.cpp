@@ -137,8 +137,10 @@ static double bord(float f, bool haut)
 /* The values [bas, haut] from which an orbit of U -> (a4 U)(1 - U), as
    the sweep computes it, keeps to step 400 the pixel it has now in every
    view; bas > haut where nothing is proven (a4 >= 3, from the first period
-   doubling on). Both ends are floats of one run of rows (bord), so any
-   double between them is kept as a float between them: same rows.
+   doubling on). [bas, haut] lies within a run of floats of the same rows
+   (bord), whose ends are floats: rounding to float keeps the order (a
+   double below float's smallest subnormal becomes 0, still in order), so
+   every double in it is kept as a float of the run, and gives its rows.
 
    Let g be the computed step, f the exact one and p = 1 - 1/a4.
    - a4 <= 1: g(u) <= u, since every rounded product of numbers in
@@ -152,9 +154,11 @@ static double bord(float f, bool haut)
      underflow).
      1 < a4 < 2, on a run [bas, haut] that holds p +- 2e (e = 2^-48) and
      lies below 1/a4: there 1 - a4 u is in [0, 1], f never crosses p and
-     moves every u toward it, by a4 u |p - u| >= e u while |u - p| >= e.
-     So g maps [min(u, p - e), max(u, p + e)] into itself, rounding
-     included, and from u in the run every later value stays in it.
+     moves every u toward it, by a4 u |p - u| >= e u while |u - p| >= e,
+     more than rounding moves it, and within e of p multiplies |u - p| by
+     at most 2 - a4 + a4 e, which a4 - 1 >= 2^-40 keeps small enough for
+     what rounding adds back. So g maps [min(u, p - e), max(u, p + e)] into itself, and from
+     u in the run every later value stays in it.
      2 <= a4 < 3, or the run too close to 1/a4: f crosses p at each step;
      over [p - r, p + r], |1 - a4 u| <= 1 - m + a4 r with m = 1 - |2 - a4|,
      so with r <= m / 4a4 and r m >= 2d, |g(u) - p| <= r (1 - m/2) + d <= r:
