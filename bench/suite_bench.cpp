@@ -8,7 +8,9 @@
 //   debit/X        what the machine can do at best with the same three
 //                  operations per step on instruction set X: far more
 //                  independent orbits than needed, all in registers.
-// The fast drawing should stay within 1.5 times its debit figure.
+// The fast drawing should stay within 1.5 times its debit figure; on
+// AVX-512, whose blocks of 128 orbits mostly stop early at a certain
+// pixel, loading and checking them costs as much again.
 // Then each press of ramelle's buttons in the order of a whole cycle,
 //   appui/X/VUE    the map steps it runs ("pas/appui") and its time:
 //                  the first "Tracer" works the sweep out, the later
