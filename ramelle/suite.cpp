@@ -217,10 +217,10 @@ void valeurs_certaines(double *bas, double *haut)
     memcpy(haut, t.haut, sizeof t.haut);
 }
 
-/* Loads the lanes k .. k + nb - 1 of the drawing, a run of lanes of one
-   parameter at a time (a block of short orbits costs little more than its
-   loading); lanes past `fin` get 0, which stays 0, is certain and costs
-   nothing. */
+/* Loads the lanes k .. k + nb - 1 of the drawing, each run of one
+   parameter's lanes as a whole, which GCC vectorises: blocks that stop
+   early make their loading weigh. Lanes past `fin` get 0, which stays 0,
+   is certain and costs nothing. */
 static void remplir(int k, int fin, int nb, const donnees &t, double *a4, double *u, double *bas,
                     double *haut)
 {
@@ -346,8 +346,8 @@ template <typename V, int N>
    32-bit ARM (armhf) has no double-precision vectors: there the compiler
    would take each 128-bit vector apart through memory at every step, so
    the lanes are plain doubles, seven of them, which the 16 registers of
-   Debian's baseline (VFPv3-D16) hold: 24 instructions do 7 steps, one of
-   them a reload of 4a, where ten split vectors took some 150 for 20. */
+   Debian's baseline (VFPv3-D16) hold: 23 instructions do 7 steps, where
+   ten split vectors took some 150 for 20. */
 static long long orbites_base(int debut, int fin, const donnees &t, float *temp)
 {
 #ifdef __arm__
