@@ -66,7 +66,7 @@ def ramelle():
         if n % 16 == 0:
             repete[(repete == 400) & (u == avant)] = n
     temp = u.astype(np.float32)
-    print(f"sweep {len(i)} x {len(j)}: FNV-1a {fnv(temp.tobytes()):#018x}")
+    print(f"sweep {len(i)} x {len(j)}: FNV-1a {fnv(temp.astype("<f4").tobytes()):#018x}")
     # Blocks of so many orbits in the order of the sweep, stopped when all
     # have repeated; the last block's empty lanes (0) repeat at step 16.
     for nom, nb in (("sse2 and neon", 20), ("avx2", 48), ("avx512", 128), ("vfp", 7)):
