@@ -7,10 +7,13 @@
  *   dessin.cpp   a drawing: the sweep's values turned into pixels
  *   suite.cpp    the logistic map and the sweep, fast and exact
  */
+#include "demarrage.h"
 #include "ramelle.h"
 
 int main(int argc, char *argv[])
 {
+    if (!processeur_convenable(&argc, &argv))
+        return 1;
     remplir_zooms();
     gtk_init(&argc, &argv);
     construire_fenetre();

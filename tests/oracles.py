@@ -94,7 +94,7 @@ def ramelle():
     for nom, nb in (("sse2 and neon", 20), ("avx2", 48), ("avx512", 128), ("vfp", 7)):
         print(f"blocks of {nb} ({nom}): {int(blocs[nb].sum()) * nb} map steps")
     temp = u.astype(np.float32)
-    print(f"a >= 0.75, from parameter {np.argmax(a4 >= 3)}: FNV-1a {fnv(temp[4 * a >= 3].tobytes()):#018x}")
+    print(f"a >= 0.75, from parameter {np.argmax(a4 >= 3)}: FNV-1a {fnv(temp[4 * a >= 3].astype("<f4").tobytes()):#018x}")
     for zoom, ab, ord_ in vues:
         for largeur, hauteur in ((800, 600), (1600, 1200)):
             x, y = np.trunc(zoom * a + ab).astype(int), np.trunc(ord_ - zoom * temp.astype(float)).astype(int)

@@ -3,7 +3,14 @@
  */
 #include "champs.h"
 
+/* The arithmetic built alone (CHAOS_FENETRES off) has no GLib: there the
+   C library's strtod, which reads as g_strtod does in the C locale. */
+#ifdef CHAMPS_SANS_GLIB
+#include <cstdlib>
+#define g_strtod strtod
+#else
 #include <glib.h>
+#endif
 
 double valeur_du_champ(const char *texte)
 {

@@ -7,10 +7,13 @@
  *   calcul.cpp   the vector field, the step and the screen arithmetic
  *   aide.cpp     the tutorial shown by "Aide"
  */
+#include "demarrage.h"
 #include "tourbel.h"
 
 int main(int argc, char *argv[])
 {
+    if (!processeur_convenable(&argc, &argv))
+        return 1;
     gtk_init(&argc, &argv);
     construire_fenetres();
     gtk_main();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <span>
 
 namespace
 {
@@ -52,13 +53,14 @@ TEST(Diagramme, ChaqueJeuDInstructionsPuisLesPixelsDeChaqueVue)
         EXPECT_EQ(c == large ? diagramme(t.data()) : diagramme_par(chemin(c), t.data()),
                   pas_par_chemin[c])
             << nom_chemin(chemin(c));
-        EXPECT_EQ(empreinte(&t[p075], n075 * 4), 0xdfeded7fd908d9cfu) << nom_chemin(chemin(c));
+        EXPECT_EQ(empreinte(std::span(&t[p075], n075)), 0xdfeded7fd908d9cfu)
+            << nom_chemin(chemin(c));
         for (auto e : vues)
             for (int z = 0; z < 2; z++) {
                 std::vector<point> p =
                     points_visibles(t.data(), e.zoom, e.abs, e.ord, cote[z][0], cote[z][1]);
                 EXPECT_EQ(p.size(), e.nombre[z]) << nom_chemin(chemin(c)) << " " << e.zoom;
-                EXPECT_EQ(empreinte(p.data(), p.size() * sizeof(point)), e.h[z])
+                EXPECT_EQ(empreinte(p), e.h[z])
                     << nom_chemin(chemin(c)) << " " << e.zoom << " " << cote[z][0];
             }
     }

@@ -67,14 +67,14 @@ TEST(Vues, TousLesSegmentsDuTraceParDefaut)
         {610, 350, 609, 350}, {610, 250, 609, 249}, {500, 250, 500, 249}, {660, 350, 659, 350}};
     for (int choix = 1; choix <= 4; choix++) {
         depart d = depart_des_champs(textes);
-        uint64_t h = empreinte(nullptr, 0);
+        uint64_t h = EMPREINTE_VIDE;
         std::vector<int> seg(4);
         for (int i = 0; i < d.nb; i++) {
             ASSERT_TRUE(pas_et_segment(choix, d.r, d.h, &d.x, &d.y, &d.z, seg.data()));
             EXPECT_TRUE(i > 0 || seg == premiers[choix - 1]) << "vue " << choix;
             /* The whole curve stays inside the 1024 x 900 area. */
             ASSERT_TRUE(seg[0] >= 0 && seg[1] >= 0 && seg[2] < 1024 && seg[3] < 900);
-            h = empreinte(seg.data(), 4 * sizeof(int), h);
+            h = empreinte(seg, h);
         }
         EXPECT_EQ(h, empreintes[choix - 1]) << "vue " << choix;
     }
