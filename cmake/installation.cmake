@@ -4,17 +4,8 @@
 # plain: Debian's package (debian/) compresses them, with its own files.
 include(GNUInstallDirs)
 
-# A manual page tells the version and the month of the newest entry of
-# debian/changelog ("décembre 2026"), put in its .TH line here.
-file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog signature REGEX "^ -- " LIMIT_COUNT 1)
-string(REGEX MATCH "([A-Z][a-z][a-z]) ([0-9]+) [0-9:]+ [-+][0-9]+$" _ "${signature}")
-set(mois Jan janvier Feb février Mar mars Apr avril May mai Jun juin Jul juillet Aug août Sep
-         septembre Oct octobre Nov novembre Dec décembre)
-list(FIND mois "${CMAKE_MATCH_1}" n)
-math(EXPR n "${n} + 1")
-list(GET mois ${n} mois_page)
-set(DATE_PAGE "${mois_page} ${CMAKE_MATCH_2}")
-
+# A manual page tells the version and its month (cmake/version.cmake), put
+# in its .TH line here.
 # ramelle installs as soon as its target exists.
 set(PROGRAMMES_INSTALLES tourbel)
 if(TARGET ramelle)

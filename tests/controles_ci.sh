@@ -10,10 +10,8 @@ trap 'kill $processus 2>/dev/null; wait; rm -rf "$t" "$reste"' EXIT
 ko=0
 # attendre passe|refuse WHAT COMMAND...
 attendre() {
-    local a=$1 quoi=$2 r=passe
-    shift 2
-    "$@" >"$t/sortie" 2>&1 || r=refuse
-    [[ $r == "$a" ]] || { echo "$quoi: the check should have ${a/%e/ed}:" && cat "$t/sortie" && ko=1; }
+    local r=passe && "${@:3}" >"$t/sortie" 2>&1 || r=refuse
+    [[ $r == "$1" ]] || { echo "$2: the check should have ${1/%e/ed}:" && cat "$t/sortie" && ko=1; }
 }
 
 # A log holds ctest's summary ($1); the build folder declares 5 tests.
@@ -41,16 +39,14 @@ attendre refuse "AVX2 taken" chiffres 11 19 36 921862656 1
 attendre refuse "tourbel too slow" chiffres 11 19 36 928120832 1.26
 
 # What the run left: lines of the listing after that the one before lacks.
-printf '%s\n' "mount /a" "/tmp/b" >"$t/avant"
-printf '%s\n' /tmp/b /tmp/c "mount /a" >"$t/apres"
+printf '%s\n' "mount /a" /tmp/b >"$t/avant" && printf '%s\n' /tmp/b /tmp/c "mount /a" >"$t/apres"
 attendre refuse "something new" "$outils/restes" "$t/avant" "$t/apres"
 [[ $(cat "$t/sortie") == /tmp/c ]] || { echo "outils/restes tells \"$(cat "$t/sortie")\", not /tmp/c" && ko=1; }
 attendre passe "something gone" "$outils/restes" "$t/avant" <(echo /tmp/b)
 # A file in /tmp, a process and a mount are listed.
-ln -s "$(command -v sleep)" "$t/ramelle-reste" && mkdir "$t/montage"
-"$t/ramelle-reste" infinity &
+ln -s "$(command -v sleep)" "$t/ramelle-reste" && mkdir "$t/montage" && { "$t/ramelle-reste" infinity & }
 processus=$!
-until [[ $(cat /proc/$processus/comm) == ramelle-reste ]]; do :; done
+until [[ $(<"/proc/$processus/comm") == ramelle-reste ]]; do :; done
 unshare -m sh -c "mount -t tmpfs chaos '$t/montage' && '$outils/restes'" >"$t/liste"
 for l in "$reste" "process ramelle-reste" "mount $t/montage"; do
     grep -qxF "$l" "$t/liste" || { echo "outils/restes does not list \"$l\"" && ko=1; }
