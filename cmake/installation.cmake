@@ -4,8 +4,6 @@
 # plain: Debian's package (debian/) compresses them, with its own files.
 include(GNUInstallDirs)
 
-# A manual page tells the version and its month (cmake/version.cmake), put
-# in its .TH line here.
 # ramelle installs as soon as its target exists.
 set(PROGRAMMES_INSTALLES tourbel)
 if(TARGET ramelle)
@@ -24,6 +22,7 @@ function(installer_programme programme)
   install(FILES ${donnees}/${id}.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${donnees}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The page's .TH line takes the version and its month (cmake/version.cmake).
   configure_file(${donnees}/${programme}.1 man/${programme}.1 @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/${programme}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
