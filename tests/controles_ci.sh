@@ -5,7 +5,7 @@
 # is made in a mount namespace of the test's own, gone with it.
 set -euo pipefail
 outils=$(cd "$(dirname "$0")/../outils" && pwd)
-processus= t=$(mktemp -d) && reste=$(mktemp /tmp/chaos-reste.XXXXXX)
+processus='' t=$(mktemp -d) && reste=$(mktemp /tmp/chaos-reste.XXXXXX)
 trap 'kill $processus 2>/dev/null; wait; rm -rf "$t" "$reste"' EXIT
 ko=0
 # attendre passe|refuse WHAT COMMAND...
