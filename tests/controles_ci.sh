@@ -9,10 +9,8 @@ processus='' t=$(mktemp -d) && reste=$(mktemp /tmp/chaos-reste.XXXXXX)
 trap 'kill $processus 2>/dev/null; wait; rm -rf "$t" "$reste"' EXIT
 ko=0
 # attendre passe|refuse WHAT COMMAND...
-attendre() {
-    local r=passe && "${@:3}" >"$t/sortie" 2>&1 || r=refuse
-    [[ $r == "$1" ]] || { echo "$2: the check should have ${1/%e/ed}:" && cat "$t/sortie" && ko=1; }
-}
+attendre() { local r=passe && "${@:3}" >"$t/sortie" 2>&1 || r=refuse
+    [[ $r == "$1" ]] || { echo "$2: the check should have ${1/%e/ed}:" && cat "$t/sortie" && ko=1; }; }
 
 # A log holds ctest's summary ($1); the build folder declares 5 tests.
 journal() { echo "$1" >"$t/journal" && "$outils/suite-entiere" "$t/journal" echo "Total Tests: 5"; }
@@ -48,7 +46,6 @@ ln -s "$(command -v sleep)" "$t/ramelle-reste" && mkdir "$t/montage" && { "$t/ra
 processus=$!
 until [[ $(<"/proc/$processus/comm") == ramelle-reste ]]; do :; done
 unshare -m sh -c "mount -t tmpfs chaos '$t/montage' && '$outils/restes'" >"$t/liste"
-for l in "$reste" "process ramelle-reste" "mount $t/montage"; do
-    grep -qxF "$l" "$t/liste" || { echo "outils/restes does not list \"$l\"" && ko=1; }
-done
+(($(grep -cxF -e "$reste" -e "process ramelle-reste" -e "mount $t/montage" "$t/liste") == 3)) ||
+    { echo "outils/restes misses $reste, process ramelle-reste or mount $t/montage:" && cat "$t/liste" && ko=1; }
 exit $ko
