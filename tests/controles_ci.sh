@@ -28,13 +28,13 @@ chiffres() {
         "balayage 1 $4" "pas $5" "pas_simple 1" >"$t/chiffres"
     "$outils/seuil-vitesse" "$t/chiffres"
 }
-attendre passe "each at its floor" chiffres 11 19 36 928120832 1.25
+attendre passe "each at its floor" chiffres 8 18 38 928120832 1.25
 attendre refuse "a set with no floor" bash -c "echo 'diagramme/neon 99 1' | cat - '$t/chiffres' >'$t/neon' && '$outils/seuil-vitesse' '$t/neon'"
-attendre refuse "SSE2 below its floor" chiffres 10 19 36 928120832 1
-attendre refuse "AVX2 below its floor" chiffres 11 18 36 928120832 1
-attendre refuse "AVX-512 below its floor" chiffres 11 19 35 928120832 1
-attendre refuse "AVX2 taken" chiffres 11 19 36 921862656 1
-attendre refuse "tourbel too slow" chiffres 11 19 36 928120832 1.26
+attendre refuse "SSE2 below its floor" chiffres 7 18 38 928120832 1
+attendre refuse "AVX2 below its floor" chiffres 8 17 38 928120832 1
+attendre refuse "AVX-512 below its floor" chiffres 8 18 37 928120832 1
+attendre refuse "AVX2 taken" chiffres 8 18 38 921862656 1
+attendre refuse "tourbel too slow" chiffres 8 18 38 928120832 1.26
 
 # What the run left: lines of the listing after that the one before lacks.
 printf '%s\n' "mount /a" /tmp/b >"$t/avant" && printf '%s\n' /tmp/b /tmp/c "mount /a" >"$t/apres"
