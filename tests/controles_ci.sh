@@ -7,6 +7,7 @@ set -euo pipefail
 outils=$(cd "$(dirname "$0")/../outils" && pwd)
 processus='' t=$(mktemp -d) && reste=$(mktemp /tmp/chaos-reste.XXXXXX)
 trap 'kill $processus 2>/dev/null; wait; rm -rf "$t" "$reste"' EXIT
+trap 'exit 1' INT TERM HUP PIPE
 ko=0
 # attendre passe|refuse WHAT COMMAND...
 attendre() { local r=passe && "${@:3}" >"$t/sortie" 2>&1 || r=refuse
