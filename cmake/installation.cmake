@@ -22,7 +22,9 @@ function(installer_programme programme)
   install(FILES ${donnees}/${id}.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${donnees}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  install(FILES ${donnees}/${programme}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # The page's .TH line takes the version and its month (cmake/version.cmake).
+  configure_file(${donnees}/${programme}.1 man/${programme}.1 @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/${programme}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
 
 foreach(programme IN LISTS PROGRAMMES_INSTALLES)
