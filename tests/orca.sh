@@ -19,7 +19,7 @@ fin=$((SECONDS + ${LIMITE:-90}))
 # Waits for the next sentence that matches $1 (a regular expression), Orca's
 # own words aside; it must match $2, if given, as a whole.
 ecouter() {
-    local phrase && while IFS= read -r -t $((fin > SECONDS ? fin - SECONDS : 1)) phrase <&"${ecoute[0]}"; do
+    local phrase && while ((SECONDS < fin)) && IFS= read -r -t $((fin - SECONDS)) phrase <&"${ecoute[0]}"; do
         [[ $phrase =~ $1 ]] || continue
         [[ $phrase =~ ^${2:-.*}$ ]] || echec "$programme: Orca says « $phrase », not « $2 »"
         echo "$programme: Orca says « $phrase »" && return
