@@ -40,6 +40,7 @@ for programme; do
         # Back by "Aide" and the four views to the number of points; after
         # "Effacer" again, back to "Vue 3D"; the left arrow to "selon y et z".
         xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a type 3000
+        # shellcheck disable=SC2086 # the keys, one a word
         for v in "Tab space:selon x et y" "Tab Tab space shift+Tab shift+Tab space:Vue 3D" "Left:selon y et z"; do
             xdotool key ${v%:*} && entendre "$(trace "${v#*:}" 3000)" "Tracé terminé : 3000 segments tracés\."
         done
