@@ -1,13 +1,10 @@
 /*
  * What a screen reader is told unasked by a GTK 2 program that has loaded
  * the toolkit's accessibility module (gail): ecouter() for the window
- * tests (outils_gtk.h), and, loaded as a toolkit module after gail
- * (GTK_MODULES=gail:/path/liboreille.so), the same lines from the real
- * program (tests/programmes.sh).
+ * tests (outils_gtk.h), in order with what is drawn. What Orca itself then
+ * says of the real programs: tests/orca.sh.
  */
 #include "outils_gtk.h"
-
-#include <cstdio>
 
 static void (*noter)(const std::string &);
 
@@ -49,14 +46,4 @@ void outils::ecouter(void (*n)(const std::string &))
 #if ATK_CHECK_VERSION(2, 50, 0)
     atk_add_global_event_listener(notification, "Gtk:AtkObject:notification");
 #endif
-}
-
-/* Loaded in a program: each line written at once to the file $ENTENDU. */
-extern "C" G_MODULE_EXPORT void gtk_module_init(gint *, gchar ***)
-{
-    static FILE *sortie = fopen(g_getenv("ENTENDU"), "w");
-    outils::ecouter([](const std::string &ligne) {
-        fprintf(sortie, "%s\n", ligne.c_str());
-        fflush(sortie);
-    });
 }
