@@ -12,7 +12,13 @@
 # "Zoom" once for each view of its cycle, "Fermer"; then nothing more.
 set -u
 [[ -n ${JOURNAL_ORCA:-} ]] || exec "$(dirname "$0")/../outils/lecteur" "$0" "$@"
-echec() { echo "orca.sh: $*${GARDER_JOURNAL:+; the log of Orca kept in $GARDER_JOURNAL}" >&2; exit 1; }
+# A failure shows the last events Orca had and what it spoke, which is all
+# a run of CI leaves of it.
+echec() {
+    echo "orca.sh: $*${GARDER_JOURNAL:+; the log of Orca kept in $GARDER_JOURNAL}" >&2
+    grep -E "SPEECH OUTPUT|EVENT MANAGER: [a-z]+:[^ ]* for " "$JOURNAL_ORCA" | tail -n 60 | cut -c 1-240 >&2
+    exit 1
+}
 # The sentences Orca speaks, one a line, as they come.
 coproc ecoute { tail -n +1 -F "$JOURNAL_ORCA" | sed -un "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*/\1/p"; }
 fin=$((SECONDS + ${LIMITE:-90}))
