@@ -2,9 +2,7 @@
 # What Orca, the screen reader users run, says of the real programs, as built
 # or as installed, driven by keys alone as a blind user drives them:
 #   orca.sh PROGRAMME...        (inside an X server: outils/ecran)
-# each in an Orca session of its own (outils/lecteur): Orca 51 (Debian 14),
-# still busy with the events of a program that has just closed, may never
-# hear the next one start. Each sentence of the programs' own
+# in Orca's session of outils/lecteur. Each sentence of the programs' own
 # that Orca speaks (its debug log's speech lines; its own words, keys echoed
 # and controls named, are left out) must be the next one expected, word for
 # word; each key waits for the sentence before it, never for a clock, and
@@ -13,10 +11,7 @@
 # "Effacer", the left arrow from there, "Fermer"; ramelle: "Tracer", then
 # "Zoom" once for each view of its cycle, "Fermer"; then nothing more.
 set -u
-if [[ -z ${JOURNAL_ORCA:-} ]]; then
-    for programme; do "$(dirname "$0")/../outils/lecteur" "$0" "$programme" || exit; done
-    exit 0
-fi
+[[ -n ${JOURNAL_ORCA:-} ]] || exec "$(dirname "$0")/../outils/lecteur" "$0" "$@"
 # A failure shows the last events Orca had and what it spoke, which is all
 # a run of CI leaves of it.
 echec() {
