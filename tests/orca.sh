@@ -23,16 +23,12 @@ echec() {
 coproc ecoute { tail -n +1 -F "$JOURNAL_ORCA" | sed -un "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*/\1/p"; }
 fin=$((SECONDS + ${LIMITE:-90}))
 # Waits for the next sentence that matches $1 (a regular expression), Orca's
-# own words aside; it must match $2, if given, as a whole. Orca 51 (Debian
-# 14) speaks " : " as ": ", the space before a colon dropped: it is on
-# neither side.
+# own words aside; it must match $2, if given, as a whole.
 ecouter() {
-    local dit phrase cherche=${1// :/:} attendu=${2:-.*} && attendu=${attendu// :/:}
-    while ((SECONDS < fin)) && IFS= read -r -t $((fin - SECONDS)) dit <&"${ecoute[0]}"; do
-        phrase=${dit// :/:}
-        [[ $phrase =~ $cherche ]] || continue
-        [[ $phrase =~ ^$attendu$ ]] || echec "$programme: Orca says « $dit », not « $2 »"
-        echo "$programme: Orca says « $dit »" && return
+    local phrase && while ((SECONDS < fin)) && IFS= read -r -t $((fin - SECONDS)) phrase <&"${ecoute[0]}"; do
+        [[ $phrase =~ $1 ]] || continue
+        [[ $phrase =~ ^${2:-.*}$ ]] || echec "$programme: Orca says « $phrase », not « $2 »"
+        echo "$programme: Orca says « $phrase »" && return
     done
     echec "$programme: Orca says no « ${2:-$1} » within ${LIMITE:-90} s"
 }
